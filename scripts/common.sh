@@ -1,0 +1,32 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Sourced, not run.
+
+VINDORO_PACKAGES=(
+  cmake ninja-build g++ pkg-config git
+  juce-modules-source libx11-dev libxext-dev libxinerama-dev libxrandr-dev libxcursor-dev
+  libxcomposite-dev libxrender-dev libfreetype-dev libfontconfig1-dev libpng-dev libjpeg-dev
+  libsqlite3-dev sqlite3 libxml2-dev libxml2-utils libxslt1-dev libxmlsec1-dev xmlsec1 libssl-dev openssl
+  libcurl4-openssl-dev libboost-dev libgs-dev ghostscript
+  cups printer-driver-cups-pdf libcups2-dev poppler-utils
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-apps imagemagick fonts-dejavu-core
+)
+
+vindoro_install_missing() {
+  local missing=()
+  for p in "${VINDORO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+vindoro_build() {
+  local build_dir="$1"
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${VINDORO_BUILD_TYPE:-Debug}" >/dev/null
+  cmake --build "$build_dir"
+}
