@@ -3,12 +3,15 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
+source scripts/services.sh
 
 vindoro_install_missing
 BUILD_DIR="${BUILD_DIR:-build}"
 vindoro_build "$BUILD_DIR"
 
 export TZ=Europe/Ljubljana
+vindoro_services_start
+trap vindoro_services_stop EXIT
 jobs="$(nproc)"
 
 # A fixed screen and pixel density, so GUI tests measure the same everywhere.
