@@ -33,7 +33,7 @@ public:
     virtual void drawDrawable (juce::Drawable* drawing, juce::Rectangle<float> area) = 0;
     virtual void drawBox (juce::Rectangle<float> box) = 0;
     virtual void setFill (const juce::FillType& fill) = 0;
-    virtual void fillRect (juce::Rectangle<float> rect) = 0;
+    virtual void fillRect (const juce::Rectangle<float>& rect) = 0;
     virtual void fillPath (const juce::Path& path, const juce::AffineTransform& transform) = 0;
     virtual void printStamp();
 
