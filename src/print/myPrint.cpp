@@ -29,7 +29,7 @@ bool myPrint::printEPSStream (juce::MemoryOutputStream& data, juce::String print
 
     // There is no Windows printer device here: Ghostscript writes a PDF that CUPS then prints.
     const juce::File pdf = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                               .getNonexistentChildFile ("vindoro-print", ".pdf", false);
+                               .getChildFile ("vindoro-print-" + juce::Uuid().toString() + ".pdf");
     juce::StringArray args { "gs", "-sDEVICE=pdfwrite", "-sPAPERSIZE=a4", "-q", "-dNOPAUSE", "-dNOPAGEPROMPT",
                              "-dBATCH", "-dQUIET", "-dSAFER", "-sOutputFile=" + pdf.getFullPathName() };
     std::vector<std::string> argTexts;
