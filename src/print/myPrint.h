@@ -42,6 +42,10 @@ public:
         when Ghostscript answered an error, or no destination or no CUPS job came of it. */
     static bool printEPSStream (juce::MemoryOutputStream& data, juce::String printerName, juce::String title = {});
 
+    /** The Ghostscript half of printEPSStream: the buffer, fed in blocks, becomes the PDF file.
+        False when Ghostscript answered an error (the exit-code rule: 0 and quit are success). */
+    static bool runGhostscript (juce::MemoryOutputStream& data, const juce::File& pdf);
+
     /** Size of the pieces the PostScript is fed to Ghostscript in. */
     static constexpr int kBlockSize = 65535;
 
