@@ -1,5 +1,6 @@
 #include "app/TextHelpers.h"
 #include "app/DateTime.h"
+#include "db/SqlitetoXml.h"
 
 #include <cmath>
 #include <climits>
@@ -117,7 +118,7 @@ double parseDecimal4 (const juce::String& text) { return parseDecimalTruncated (
 
 juce::String sqlEscape (const juce::String& text)
 {
-    return text.replace ("'", "''");
+    return SqlitetoXml::sqlEscapeQuotes (text);
 }
 
 juce::String sqlGroupConcat (const juce::String& column, const juce::String& separator)
