@@ -69,7 +69,7 @@ juce::String formatDecimal (double x, int decimals)
         text = generalForm (x, 6);
     else if (decimals >= 1 && decimals <= 6 && x > -kFixedFormLimit && x < kFixedFormLimit)
         text = fixedForm (x, decimals);
-    else if (decimals == 0)
+    else if (decimals <= 0)
         text = wholeNumber (x);
     else
         text = generalForm (x, decimals);
