@@ -1,7 +1,7 @@
 #include "app/Gumbi.h"
 #include "app/KWindow.h"
 #include "app/Log.h"
-#include "app/TempMessageBoxes.h"
+#include "app/MessageBoxes.h"
 #include "app/VindorWindow.h"
 #include "app/VindorWindowAction.h"
 #include "app/VindorWindowSetup.h"
@@ -205,7 +205,7 @@ void Gumbi::buttonClicked (juce::Button* clicked)
             return;
 
         const auto text = TRANS ("Error occured: ") + action->errorMessage + ".\n" + TRANS ("Do you wish to fix this error?");
-        const int answer = askYesNoCancel (juce::MessageBoxIconType::WarningIcon, TRANS ("Napaka"), text, this);
+        const int answer = askYesNoCancel (vindoro::kIconWarning, TRANS ("Napaka"), text, this);
         if (self == nullptr)
             return;
 

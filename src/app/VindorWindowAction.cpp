@@ -1,6 +1,6 @@
 #include "app/VindorWindowAction.h"
 #include "app/Log.h"
-#include "app/TempMessageBoxes.h"
+#include "app/MessageBoxes.h"
 #include "app/VindorWindowSetup.h"
 
 namespace
@@ -72,7 +72,7 @@ bool VindorWindowAction::cancelActionAsk()
 {
     logAction ("cancelActionAsk", "edit what inherits from this method");
 
-    const int answer = askYesNoCancel (juce::MessageBoxIconType::QuestionIcon, TRANS ("Cancel"),
+    const int answer = askYesNoCancel (vindoro::kIconQuestion, TRANS ("Cancel"),
                                        TRANS ("cancel edit question"), dynamic_cast<juce::Component*> (this));
     if (answer == 1)
     {

@@ -1,5 +1,6 @@
 // Button-code dispatch of the base content action, and the answers it gives without a window.
 #include "WindowTestParts.h"
+#include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -104,5 +105,24 @@ TEST (VindorWindowAction, LastEditorIsForgottenWhenTheEditorIsDeleted)
         EXPECT_TRUE (log.contains ("getting focused component"));
     }
     EXPECT_EQ (content.getLastEditor(), nullptr);
+}
+TEST (VindorWindowAction, CloseAfterAskingClosesOnlyOnYes)
+{
+    struct Case { int answer; bool done; int notifications; };
+    for (auto c : { Case { 1, true, 1 }, Case { 2, false, 0 }, Case { 0, false, 0 }, Case { vtest::ScriptedAnswerer::kEscape, false, 0 } })
+    {
+        vtest::ScriptedAnswerer answerer;
+        answerer.then (c.answer);
+        wtest::RecordingContent content;
+        content.setDoneFlag (! c.done);
+
+        EXPECT_TRUE (content.buttonAction (2));
+        EXPECT_EQ (content.doneFlag, c.done) << c.answer;
+        EXPECT_EQ (content.notifications, c.notifications) << c.answer;
+        ASSERT_EQ (answerer.asked.size(), 1u);
+        EXPECT_EQ (answerer.asked[0].icon, vindoro::kIconQuestion);
+        EXPECT_EQ (answerer.asked[0].title, TRANS ("Cancel"));
+        EXPECT_EQ (answerer.asked[0].message, TRANS ("cancel edit question"));
+    }
 }
 } // namespace
