@@ -173,7 +173,11 @@ protected:
         print.setDefaults ("test");
         print.setValue ("printname", "porocilo");
     }
-    ~PrintLoop() override { setLanguageObject (nullptr); }
+    ~PrintLoop() override
+    {
+        setLanguageObject (nullptr);
+        juce::LocalisedStrings::setCurrentMappings (nullptr); // later tests start untranslated
+    }
 
     int pagesInJob()
     {
