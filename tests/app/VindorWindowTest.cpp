@@ -375,3 +375,35 @@ INSTANTIATE_TEST_SUITE_P (VindorWindow, FailedAction,
                        FailureCase { "a failing cancel asks again", true, { 2, 0 }, 2, false, 0 }),
     [] (const auto& info) { return "case" + std::to_string (info.index); });
 } // namespace
+
+namespace
+{
+// Renders a launched window with its bar to /tmp for a look by eye; checks only what a picture
+// must show: the content above and the buttons in a row at the bottom.
+TEST (VindorWindowPicture, RendersContentAboveTheButtonRow)
+{
+    vtest::TestSettings settings;
+    wtest::RecordingOpener opener;
+    opener.addButton ("Cancel", 0);
+    opener.addButton ("Print", 8);
+    opener.addButton ("Save", 1);
+    auto* content = new wtest::RecordingContent();
+    auto* window = VindorWindow::launchNormal ("Slika okna", content, &opener, &opener);
+    window->setSize (480, 260);
+    pump (100);
+
+    auto image = window->createComponentSnapshot (window->getLocalBounds());
+    juce::File png ("/tmp/vindoro-framework-window.png");
+    png.deleteFile();
+    {
+        juce::FileOutputStream out (png);
+        juce::PNGImageFormat().writeImageToStream (image, out);
+    }
+    EXPECT_TRUE (png.existsAsFile());
+    // The content paints white; the window background around the buttons is light grey.
+    EXPECT_EQ (image.getPixelAt (image.getWidth() / 2, 20), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (3, image.getHeight() - 3), juce::Colour (0xFFD3D3D3));
+    window->closeKW();
+    pump();
+}
+} // namespace
