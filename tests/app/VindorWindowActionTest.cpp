@@ -20,6 +20,8 @@ struct DispatchCase
     int notifications;
 };
 
+void PrintTo (const DispatchCase& c, std::ostream* os) { *os << "code " << c.code; }
+
 class ButtonCodeDispatch : public ::testing::TestWithParam<DispatchCase> {};
 
 TEST_P (ButtonCodeDispatch, ReachesItsActionAndAnswersTheOpener)

@@ -52,6 +52,8 @@ struct ChildResultCase
     bool forgotten;
 };
 
+void PrintTo (const ChildResultCase& c, std::ostream* os) { *os << c.name; }
+
 class CheckChildResult : public ::testing::TestWithParam<ChildResultCase>
 {
 protected:

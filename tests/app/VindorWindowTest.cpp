@@ -319,6 +319,8 @@ struct FailureCase
     int exitValue;
 };
 
+void PrintTo (const FailureCase& c, std::ostream* os) { *os << c.name; }
+
 class FailedAction : public ::testing::TestWithParam<FailureCase>
 {
 protected:
