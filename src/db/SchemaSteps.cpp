@@ -95,9 +95,8 @@ void SchemaSteps::convertDateColumn (SchemaStep& step, const juce::String& table
     const juce::String converted = "datetime(replace(substr(" + column + ",0,12),':','-') || substr(" + column + ",12,8))";
     // A text that datetime() rejects would become NULL and lose what the user typed: it is
     // reported and left as it is.
-    if (auto rejected = std::unique_ptr<juce::XmlElement> (step.db().sqlFetch (
-            "SELECT rowid AS rid," + column + " AS val FROM " + table + " WHERE " + column
-            + " IS NOT NULL AND " + converted + " IS NULL")))
+    if (auto rejected = step.db().sqlFetch ("SELECT rowid AS rid," + column + " AS val FROM " + table + " WHERE " + column
+                                            + " IS NOT NULL AND " + converted + " IS NULL"))
     {
         if (auto* rows = rejected->getChildByName ("DATA"))
             for (auto* row : rows->getChildIterator())
@@ -136,7 +135,7 @@ void SchemaSteps::update_from_2_to_3 (UpgradeRun& run)
                                 + "','','','','0','0','','7','" + "2" + "','" + active + "')");
         if (g.inserted)
         {
-            g.newId = q.lastInsertedID();
+            g.newId = (int) q.lastInsertedID();
             highestNewId = juce::jmax (highestNewId, g.newId);
         }
         else
@@ -150,7 +149,7 @@ void SchemaSteps::update_from_2_to_3 (UpgradeRun& run)
 
     // The parking range must lie above every id a parcel can name before or after the move,
     // or one grower's parcels are caught by another grower's update.
-    const int highestKnown = q.sqlQueryInt ("SELECT MAX(m) FROM (SELECT MAX(id) AS m FROM stranka UNION ALL "
+    const int highestKnown = (int) q.sqlQueryInt ("SELECT MAX(m) FROM (SELECT MAX(id) AS m FROM stranka UNION ALL "
                                             "SELECT MAX(id) FROM vinogradnik UNION ALL SELECT MAX(vinogradnik) FROM parcela)");
     const int offset = juce::jmax (highestNewId, highestKnown) + 1;
 
@@ -349,7 +348,7 @@ void SchemaSteps::update_from_7_to_8 (UpgradeRun& run)
     }
     if (step.exec ("INSERT INTO stranka(" + columns.joinIntoString (",") + ") VALUES ('" + values.joinIntoString ("','") + "')"))
     {
-        const int company = step.db().lastInsertedID();
+        const int company = (int) step.db().lastInsertedID();
         if (auto* settings = getUserSettings())
             settings->setValue ("b_podjetje", company);
     }

@@ -88,7 +88,7 @@ void SchemaSteps::update_from_31_to_32 (UpgradeRun& run)
     if (q.ok && white > 0)
         step.exec ("UPDATE sorta SET active=1 WHERE id=" + juce::String (white));
     else if (step.exec ("INSERT INTO sorta(sorta,okrajsano,barva,tip,active) VALUES('Belo','BEL',16777011,1,1)"))
-        white = q.lastInsertedID();
+        white = (int) q.lastInsertedID();
     else
         white = 0;
     if (white > 0)
@@ -98,11 +98,11 @@ void SchemaSteps::update_from_31_to_32 (UpgradeRun& run)
     }
 
     const juce::String redName = juce::String::fromUTF8 ("Rde\xc4\x8d" "e");
-    int red = q.sqlQueryInt ("SELECT id FROM sorta WHERE sorta='" + redName + "'");
+    int red = (int) q.sqlQueryInt ("SELECT id FROM sorta WHERE sorta='" + redName + "'");
     if (q.ok && red > 0)
         step.exec ("UPDATE sorta SET active=1 WHERE id=" + juce::String (red));
     else if (step.exec ("INSERT INTO sorta(sorta,okrajsano,barva,tip,active) VALUES('" + redName + "','RDE',13369344,0,1)"))
-        red = q.lastInsertedID();
+        red = (int) q.lastInsertedID();
     else
         red = 0;
     if (red > 0)
@@ -191,8 +191,8 @@ void SchemaSteps::update_from_36_to_37 (UpgradeRun& run)
                "`address` varchar(256) DEFAULT '',`hash` varchar(256) DEFAULT '',`active` tinyint(1) NOT NULL DEFAULT '1')");
     step.exec ("INSERT INTO host(id,hostname,address,hash,active) VALUES(1,'neznan','0.0.0.0','',0)");
 
-    std::unique_ptr<juce::XmlElement> names (q.sqlFetch ("SELECT DISTINCT(vindor) AS ime FROM glavna LEFT JOIN stranka ON "
-                                                         "stranka.ime=glavna.vindor WHERE stranka.id IS NULL"));
+    auto names = q.sqlFetch ("SELECT DISTINCT(vindor) AS ime FROM glavna LEFT JOIN stranka ON stranka.ime=glavna.vindor "
+                             "WHERE stranka.id IS NULL");
     if (names != nullptr)
         if (auto* data = names->getChildByName ("DATA"))
             for (auto* row : data->getChildIterator())

@@ -17,10 +17,10 @@ juce::String getRacunSklic (int racunId, SqlitetoXml* db)
     // Fetched into a tree of our own, so a caller that walks its query object's rows keeps them.
     // The label column is not read: the reference is built from the marks and the number, and
     // the oldest databases that this runs on have no label yet.
-    std::unique_ptr<juce::XmlElement> tree (db->sqlFetch (
+    auto tree = db->sqlFetch (
         "SELECT r.tip AS tip,r.leto AS leto,pp.oznakapp AS oznakapp,b.oznaka AS blagajna,r.zaporedna AS zaporedna "
         "FROM racun AS r LEFT JOIN fubprem AS pp ON pp.id=r.fubprem LEFT JOIN blagajna AS b ON b.id=r.blagajna WHERE r.id="
-        + juce::String (racunId)));
+        + juce::String (racunId));
     const juce::XmlElement* row = nullptr;
     if (tree != nullptr)
         if (auto* data = tree->getChildByName ("DATA"))
