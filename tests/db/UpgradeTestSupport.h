@@ -15,7 +15,7 @@ class UpgradeDb
 {
 public:
     /** Loads the named fixture files in order, then `extraSql`; registers the file as "dbfilename". */
-    UpgradeDb (const juce::StringArray& fixtureFiles, const juce::String& extraSql = {});
+    UpgradeDb (std::initializer_list<const char*> fixtureFiles, const juce::String& extraSql = {});
     /** An existing database file copied in. */
     explicit UpgradeDb (const juce::File& copyOf);
     ~UpgradeDb();
@@ -36,6 +36,7 @@ public:
 
 private:
     TestSettings testSettings;
+    juce::File folder;
     juce::File dbFile;
 };
 
