@@ -4,6 +4,11 @@
 #include "widgets/VindorChoicePropertyComponent.h"
 #include "widgets/VindorButtonPropertyComponent.h"
 #include "WidgetTestSupport.h"
+#include "app/LookAndFeel_Vindor.h"
+#include "support/TestSupport.h"
+
+#include <cmath>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -154,4 +159,65 @@ TEST (VindorPropertyPanel, DestroyingOrClearingDeletesEveryRowLastFirst)
     EXPECT_TRUE (panel.isEmpty());
     EXPECT_EQ (deaths, 4);
     EXPECT_EQ (panel.getTotalContentHeight(), 0);
+}
+
+namespace
+{
+// Installs the program's look-and-feel as the default while it lives (font size 6 mm).
+struct ProgramLook
+{
+    ProgramLook()
+    {
+        settings.user().setValue ("fontsize_mm", 6.0);
+        look = std::make_unique<LookAndFeel_Vindor>();
+        juce::LookAndFeel::setDefaultLookAndFeel (look.get());
+    }
+    ~ProgramLook() { juce::LookAndFeel::setDefaultLookAndFeel (nullptr); }
+    vtest::TestSettings settings;
+    std::unique_ptr<LookAndFeel_Vindor> look;
+};
+} // namespace
+
+TEST (PropertyRowHeight, FollowsTheProgramsFontSize)
+{
+    ProgramLook program;
+    const float font = program.look->getDefaultFontSize();
+    const int base = (int) std::nearbyint (font / 0.7);
+    if (program.look->getScreenDpi() == 96.0f)
+    {
+        EXPECT_FLOAT_EQ (font, 22.5f);
+        EXPECT_EQ (base, 32);
+    }
+
+    juce::Value v;
+    VindorTextPropertyComponent single (v, "one", 50, false);
+    VindorTextPropertyComponent multi (v, "many", 500, true);
+    VindorBooleanPropertyComponent check (v, "b", "on");
+    VindorChoicePropertyComponent choice (v, "c", { "a" }, { 1 });
+    struct Button : VindorButtonPropertyComponent
+    {
+        Button() : VindorButtonPropertyComponent ("btn") {}
+        void buttonClicked() override {}
+    } button;
+
+    EXPECT_EQ (propertyRowHeight (nullptr), base);
+    EXPECT_EQ (single.getPreferredHeight(), base);
+    EXPECT_EQ (multi.getPreferredHeight(), 4 * base);
+    EXPECT_EQ (check.getPreferredHeight(), base);
+    EXPECT_EQ (choice.getPreferredHeight(), base);
+    EXPECT_EQ (button.getPreferredHeight(), base);
+}
+
+TEST (VindorPropertyPanel, TitleBarsTakeTheProgramsRowHeight)
+{
+    ProgramLook program;
+    const int base = propertyRowHeight (nullptr);
+    juce::Value v;
+    VindorPropertyPanel panel;
+    panel.setSize (500, 600);
+    panel.addSection ("Title", { new VindorTextPropertyComponent (v, "x", 20, false),
+                                 new VindorTextPropertyComponent (v, "y", 2000, true) }, true);
+    EXPECT_EQ (panel.getTotalContentHeight(), base + base + 4 * base);
+    panel.setSectionOpen (0, false);
+    EXPECT_EQ (panel.getTotalContentHeight(), base);
 }
