@@ -3,6 +3,8 @@
 #include "widgets/VindorBooleanPropertyComponent.h"
 #include "widgets/VindorChoicePropertyComponent.h"
 #include "widgets/VindorButtonPropertyComponent.h"
+#include "widgets/RTextPropertyComponent.h"
+#include "widgets/ValButtonPropertyComponent.h"
 #include "WidgetTestSupport.h"
 #include "app/LookAndFeel_Vindor.h"
 #include "support/TestSupport.h"
@@ -206,6 +208,17 @@ TEST (PropertyRowHeight, FollowsTheProgramsFontSize)
     EXPECT_EQ (check.getPreferredHeight(), base);
     EXPECT_EQ (choice.getPreferredHeight(), base);
     EXPECT_EQ (button.getPreferredHeight(), base);
+
+    // a multi-line picker row is 100 high whatever the font size
+    struct Picker : ValButtonPropertyComponent
+    {
+        Picker (juce::Value& value) : ValButtonPropertyComponent (value, "p", 2000, true, 0.2, true) {}
+        void buttonClicked() override {}
+        juce::String getButtonText() const override { return "..."; }
+    } tallPicker (v);
+    EXPECT_EQ (tallPicker.getPreferredHeight(), 100);
+    RTextPropertyComponent amount (v, "Skupaj");
+    EXPECT_EQ (amount.getPreferredHeight(), base);
 }
 
 TEST (VindorPropertyPanel, TitleBarsTakeTheProgramsRowHeight)
@@ -220,4 +233,19 @@ TEST (VindorPropertyPanel, TitleBarsTakeTheProgramsRowHeight)
     EXPECT_EQ (panel.getTotalContentHeight(), base + base + 4 * base);
     panel.setSectionOpen (0, false);
     EXPECT_EQ (panel.getTotalContentHeight(), base);
+}
+
+TEST (ShowMessageOKModal, ReturnsAtOnceAndLeavesAModalWarningBox)
+{
+    juce::Component associated;
+    showMessageOKModal ("Napaka", "Kleti ni mogoce prebrati.", &associated);
+    auto* mcm = juce::ModalComponentManager::getInstance();
+    ASSERT_EQ (mcm->getNumModalComponents(), 1);
+    auto* alert = dynamic_cast<juce::AlertWindow*> (mcm->getModalComponent (0));
+    ASSERT_NE (alert, nullptr);
+    EXPECT_EQ (alert->getName(), "Napaka");
+    EXPECT_EQ (alert->getNumButtons(), 1);
+    mcm->cancelAllModalComponents();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    EXPECT_EQ (mcm->getNumModalComponents(), 0);
 }
