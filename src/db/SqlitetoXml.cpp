@@ -146,8 +146,8 @@ bool SqlitetoXml::connect()
     String message;
     if (! DbConnection::open (file, message))
     {
-        vindoro::vlog ("SqlitetoXml::connect", String (juce::CharPointer_UTF8 ("Can\xc2\xb4t open database in filename")) + message);
-        lastError = TRANS ("Can\xc2\xb4t open database in file ") + message;
+        vindoro::vlog ("SqlitetoXml::connect", String (juce::CharPointer_UTF8 ("Can´t open database in filename")) + message);
+        lastError = juce::translate (String (juce::CharPointer_UTF8 ("Can´t open database in file "))) + message;
         return false;
     }
     vindoro::vlog ("SqlitetoXml::connect", "************************* NEW CONNECTION TO DB");
