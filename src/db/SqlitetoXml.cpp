@@ -1,6 +1,7 @@
 #include "db/SqlitetoXml.h"
 #include "db/DbConnection.h"
 #include "db/SqlValueText.h"
+#include "platform/FileReplace.h"
 #include "app/Globals.h"
 #include "app/Log.h"
 
@@ -759,12 +760,48 @@ bool SqlitetoXml::checkCompliance (const String& field, const String& value)
 //==============================================================================
 // Database file copies
 
-bool SqlitetoXml::backupDatabase (const juce::File&)
+namespace
 {
-    return false;
+juce::File databaseFile()
+{
+    auto* settings = getUserSettings();
+    const auto path = settings != nullptr ? settings->getValue ("dbfilename", {}) : String();
+    return path.isNotEmpty() ? juce::File (path) : juce::File();
+}
+} // namespace
+
+bool SqlitetoXml::backupDatabase (const juce::File& target)
+{
+    // Under the lock no statement of this process is half-way; inside a transaction the file is
+    // not in a committed state, so no copy is taken then.
+    Lock lock (DbConnection::mutex());
+    if (DbConnection::transactionDepth() > 0)
+        return false;
+    const auto from = databaseFile();
+    if (from == juce::File() || ! from.existsAsFile())
+        return false;
+    if (FileReplace::isSameFile (from, target))
+        return true;
+    return FileReplace::copyOver (from, target);
 }
 
-bool SqlitetoXml::restoreDatabase (const juce::File&)
+bool SqlitetoXml::restoreDatabase (const juce::File& source)
 {
-    return false;
+    Lock lock (DbConnection::mutex());
+    if (DbConnection::transactionDepth() > 0)
+        return false;
+    const auto to = databaseFile();
+    if (FileReplace::isSameFile (source, to))
+        return true;
+    if (to == juce::File() || ! source.existsAsFile())
+        return false;
+
+    // The connection must never go on using a file that was replaced under it.
+    disconnect();
+    if (! FileReplace::copyOver (source, to))
+        return false;
+    // A journal left beside the old file would be played into the restored one at the next open.
+    for (auto* suffix : { "-journal", "-wal", "-shm" })
+        to.getSiblingFile (to.getFileName() + suffix).deleteFile();
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "db/DbFixture.h"
 #include "db/DbConnection.h"
+#include "db/DbTransaction.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -544,10 +545,103 @@ TEST_F (DbFixture, ThreadsShareTheConnectionWhileOthersOpenAndCloseIt)
                         ++wrong;
                 }
                 else if (q.sqlQueryInt ("SELECT SUM(id) FROM test_log") != 6 || ! q.ok)
-                    ++wrong;
+                {
+                    if (wrong++ == 0)
+                        ADD_FAILURE() << q.lastError;
+                }
             }
         });
     for (auto& t : threads)
         t.join();
     EXPECT_EQ (wrong.load(), 0);
+}
+
+//==============================================================================
+// Database file copies
+
+namespace
+{
+juce::MemoryBlock bytesOf (const juce::File& f)
+{
+    juce::MemoryBlock block;
+    f.loadFileAsData (block);
+    return block;
+}
+} // namespace
+
+TEST_F (DbFixture, BackupCopiesTheDatabaseByteForByteAndReplacesAnOldCopy)
+{
+    run ("INSERT INTO test_log (besedilo) VALUES ('backed up')");
+    const auto target = db.settings().folder().file ("copy.db");
+    target.replaceWithText ("an older backup");
+    EXPECT_TRUE (SqlitetoXml::backupDatabase (target));
+    EXPECT_EQ (bytesOf (target), bytesOf (db.file()));
+
+    const auto folder = db.settings().folder().file ("emptyFolder");
+    folder.createDirectory();
+    EXPECT_TRUE (SqlitetoXml::backupDatabase (folder));
+    EXPECT_TRUE (folder.existsAsFile());
+
+    const auto busy = db.settings().folder().file ("busyFolder");
+    busy.getChildFile ("inside.txt").create();
+    EXPECT_FALSE (SqlitetoXml::backupDatabase (busy));
+    EXPECT_TRUE (busy.getChildFile ("inside.txt").exists());
+
+    EXPECT_FALSE (SqlitetoXml::backupDatabase (db.settings().folder().file ("no/such/folder/copy.db")));
+}
+
+// Paths are compared as the file system does: a name in other letters is another file, and any
+// name that leads to the database file itself is the database file.
+TEST_F (DbFixture, CopiesTellTheSameFileFromAnotherByIdentity)
+{
+    const auto before = bytesOf (db.file());
+    EXPECT_TRUE (SqlitetoXml::backupDatabase (db.file()));
+    const auto link = db.settings().folder().file ("link.db");
+    ASSERT_TRUE (db.file().createSymbolicLink (link, true));
+    EXPECT_TRUE (SqlitetoXml::backupDatabase (link));
+    EXPECT_TRUE (link.isSymbolicLink());
+    EXPECT_TRUE (SqlitetoXml::restoreDatabase (link));
+    EXPECT_EQ (bytesOf (db.file()), before);
+
+    const auto otherCase = db.file().getSiblingFile ("VINDORO.DB");
+    EXPECT_TRUE (SqlitetoXml::backupDatabase (otherCase));
+    EXPECT_EQ (bytesOf (otherCase), before); // really copied, not taken for the database itself
+
+    const auto stranger = db.file().getSiblingFile ("vindoro.db");
+    vtest::shippedDatabase().copyFileTo (stranger);
+    { SQLtoXml q; q.sqlQueryNA ("CREATE TABLE only_in_the_live_file (x)"); }
+    EXPECT_TRUE (SqlitetoXml::restoreDatabase (stranger));
+    EXPECT_EQ (bytesOf (db.file()), bytesOf (stranger));
+}
+
+TEST_F (DbFixture, RestoreClosesTheConnectionAndReplacesTheFileWhole)
+{
+    const auto saved = db.settings().folder().file ("saved.db");
+    run ("INSERT INTO test_log (besedilo) VALUES ('in the backup')");
+    ASSERT_TRUE (SqlitetoXml::backupDatabase (saved));
+    run ("INSERT INTO test_log (besedilo) VALUES ('after the backup')");
+
+    vtest::LogCapture log;
+    SQLtoXml q;
+    ASSERT_EQ (q.sqlQueryInt ("SELECT COUNT(*) FROM test_log"), 2);
+    ASSERT_TRUE (SqlitetoXml::restoreDatabase (saved));
+    EXPECT_FALSE (SqlitetoXml::isConnected());
+    EXPECT_EQ (bytesOf (db.file()), bytesOf (saved));
+    log.clear();
+    EXPECT_EQ (q.sqlQueryInt ("SELECT COUNT(*) FROM test_log"), 1);
+    EXPECT_TRUE (log.contains ("NEW CONNECTION TO DB"));
+
+    // Failures leave the database file as it was.
+    const auto before = bytesOf (db.file());
+    EXPECT_FALSE (SqlitetoXml::restoreDatabase (db.settings().folder().file ("deleted meanwhile.db")));
+    const auto folderSource = db.settings().folder().file ("a folder.db");
+    folderSource.createDirectory();
+    EXPECT_FALSE (SqlitetoXml::restoreDatabase (folderSource));
+    {
+        DbTransaction transaction;
+        EXPECT_FALSE (SqlitetoXml::restoreDatabase (saved));
+        EXPECT_FALSE (SqlitetoXml::backupDatabase (db.settings().folder().file ("mid-transaction.db")));
+    }
+    EXPECT_EQ (bytesOf (db.file()), before);
+    EXPECT_EQ (db.settings().folder().get().getNumberOfChildFiles (juce::File::findFiles, "*part*"), 0);
 }
