@@ -261,6 +261,23 @@ TEST_F (VindorWindowTest, AnOpenerDeletedBeforeItsChildIsNotCalled)
     EXPECT_EQ (alive.getComponent(), nullptr);
 }
 
+TEST_F (VindorWindowTest, ContentWithoutItsWindowPointerStillReachesTheWindowThroughItsParents)
+{
+    vtest::LogCapture log;
+    wtest::RecordingOpener opener;
+    opener.addButton ("Close", 0);
+    auto* content = new wtest::RecordingContent();
+    auto* window = VindorWindow::launchNormal ("Posredno", content, &opener, &opener);
+    content->myWindow = nullptr;
+
+    content->notifyKWindowListener();
+    EXPECT_TRUE (log.contains ("trying to inform parent along hard way"));
+    ASSERT_EQ (opener.answers.size(), 1u);
+    EXPECT_EQ (opener.answers[0].source, static_cast<KWindow*> (window));
+    window->closeKW();
+    pump();
+}
+
 TEST_F (VindorWindowTest, ListenerThatIsNoSetupGetsOkAndCancel)
 {
     juce::Component plain;
