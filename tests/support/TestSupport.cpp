@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 #include "app/Globals.h"
+#include "db/SqlitetoXml.h"
 
 #include <X11/Xlib.h>
 
@@ -42,7 +43,11 @@ FreshDatabase::FreshDatabase()
     testSettings.user().setValue ("dbfilename", dbFile.getFullPathName());
 }
 
-FreshDatabase::~FreshDatabase() = default;
+FreshDatabase::~FreshDatabase()
+{
+    // Before the folder goes: the next test must never find this file still open.
+    SqlitetoXml::disconnect();
+}
 
 LogCapture::LogCapture()
 {

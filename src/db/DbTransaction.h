@@ -1,0 +1,48 @@
+#pragma once
+// A scoped transaction on the process-wide connection: BEGIN IMMEDIATE when made, COMMIT when the
+// scope ends well, ROLLBACK when a statement inside it failed, it was marked failed, or an exception
+// leaves the scope. Nested scopes become savepoints. It holds the connection's lock for its whole
+// life, so no other thread's statement falls into it; make and end it on the same thread.
+#include <juce_core/juce_core.h>
+
+#include <mutex>
+
+class DbTransaction
+{
+public:
+    DbTransaction();
+    ~DbTransaction();
+
+    DbTransaction (const DbTransaction&) = delete;
+    DbTransaction& operator= (const DbTransaction&) = delete;
+
+    /** True when BEGIN (or the savepoint) succeeded and the scope has not ended yet. */
+    bool isActive() const { return active; }
+    /** True for the outermost scope, false for a savepoint inside another scope. */
+    bool isOutermost() const { return depth == 1; }
+
+    /** Ends the scope now: COMMIT (or RELEASE) when nothing failed inside it, else ROLLBACK.
+        True only when the work was committed. */
+    bool commit();
+    /** Ends the scope now and undoes its work. */
+    void rollback();
+    /** Marks the scope failed (a check of the caller's own), so its end rolls back. */
+    void markFailed() { failedByCaller = true; }
+    /** True when a statement inside the scope failed or the scope was marked failed. */
+    bool hasFailed() const;
+
+    /** Text of the last failure of BEGIN, COMMIT or ROLLBACK. */
+    const juce::String& getLastError() const { return lastError; }
+
+private:
+    std::unique_lock<std::recursive_mutex> lock;
+    int depth = 0;
+    bool active = false;
+    bool failedByCaller = false;
+    juce::uint64 failuresAtStart = 0;
+    int exceptionsAtStart = 0;
+    juce::String savepointName;
+    juce::String lastError;
+
+    bool finish (bool keep);
+};
