@@ -1,5 +1,7 @@
 #include "invoices/DocumentCodeTables.h"
 
+#include "app/TextHelpers.h"
+
 ChoiceTable makePostavkaTipOpisChoices()
 {
     struct Kind { int code; const char* name; };
@@ -16,4 +18,9 @@ ChoiceTable makePostavkaTipOpisChoices()
     for (const auto& k : kinds)
         table.add (juce::translate (juce::String ("opis_") + k.name), k.code);
     return table;
+}
+
+juce::String formatDecimal4 (double value)
+{
+    return formatDecimal (value, 4);
 }

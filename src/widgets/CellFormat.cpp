@@ -4,7 +4,8 @@
 #include "app/Log.h"
 #include "invoices/DocumentCodeTables.h"
 #include "partners/PaymentReferences.h"
-#include "widgets/ShellFunctions.h"
+#include "app/DateTime.h"
+#include "app/TextHelpers.h"
 
 using vindoro::vlog;
 
@@ -40,9 +41,9 @@ juce::String eightDigitDateText (const juce::String& value)
     const auto text = value.substring (0, 2) + " " + value.substring (2, 4) + " " + value.substring (4, 8);
     if (! DateTime::isValidFormattedText (text, "D:M:Y"))
         return "-";
-    juce::Time t;
-    DateTime::setFromFormattedText (t, text, "D:M:Y");
-    return shownDate (t);
+    DateTime date;
+    date.setFromFormattedText (text, "D:M:Y");
+    return shownDate (date.time);
 }
 } // namespace
 
@@ -156,8 +157,9 @@ juce::String decode (const TableColumnSpec& spec, const juce::String& columnName
             decoded = DateTime::isValidFormattedText (typed, "DD-MM-YYYY");
             if (! decoded)
                 return {};
-            juce::Time t;
-            DateTime::setFromFormattedText (t, typed, "DD-MM-YYYY");
+            DateTime date;
+            date.setFromFormattedText (typed, "DD-MM-YYYY");
+            const auto& t = date.time;
             const juce::Time midnight (t.getYear(), t.getMonth(), t.getDayOfMonth(), 0, 0, 0, 0, true);
             return midnight.formatted ("%Y-%m-%d %H:%M:%S");
         }

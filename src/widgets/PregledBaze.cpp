@@ -3,7 +3,9 @@
 #include "app/Log.h"
 #include "widgets/BrowserRows.h"
 #include "widgets/CellFormat.h"
-#include "widgets/ShellFunctions.h"
+#include "app/MessageBoxes.h"
+#include "app/myIconv.h"
+#include "app/TextHelpers.h"
 #include "widgets/Statistika.h"
 
 using vindoro::vlog;
@@ -768,7 +770,13 @@ bool PregledBaze::deleteSelectedRows (const juce::String& columnName)
         const auto value = named != nullptr ? named->getStringAttribute (columnName) : juce::String();
         const auto message = TRANS ("Want to delete") + " '" + value + "' "
                              + (selected.size() > 1 ? TRANS ("and others...") : juce::String()) + "?";
-        if (! askOkCancel (TRANS ("Delete"), message, this))
+        vindoro::ModalQuestion question;
+        question.icon = vindoro::kIconQuestion;
+        question.title = TRANS ("Delete");
+        question.message = message;
+        question.buttons = { { TRANS ("OK"), 1 }, { TRANS ("Cancel"), 0 } };
+        question.escapeResult = 0;
+        if (vindoro::askModalQuestion (question, this) != 1)
             return false;
     }
     for (int i = selected.size(); --i >= 0;)
@@ -1321,4 +1329,121 @@ void ColourV::setRow (int row)
 void ColourV::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (colour));
+}
+
+//==============================================================================
+int PregledBaze::exportToText (const juce::File& file, int codePage, const juce::String& separator,
+                               const juce::String& lineEnd, const juce::String& emptyCellText, bool withHeader)
+{
+    exportChangedRows = 0;
+    // The arguments are checked before an existing file is touched.
+    if (codePage != 1)
+    {
+        vlog ("PregledBaze::exportToText", "ERROR: no codepage specified");
+        return -2;
+    }
+    myIconv converter ("CP1250", "UTF-8");
+    if (! converter.isOpen())
+    {
+        vlog ("PregledBaze::exportToText", "ERROR: no codepage specified");
+        return -2;
+    }
+
+    file.deleteFile();
+    vlog ("PregledBaze::exportToText", "filetocreate:" + file.getFullPathName());
+    juce::FileOutputStream out (file);
+    if (! out.openedOk())
+        return -1;
+
+    struct ShownColumn { juce::String name; };
+    std::vector<ShownColumn> shown;
+    if (columns != nullptr)
+    {
+        auto& header = tableList.getHeader();
+        for (auto* column : columns->getChildWithTagNameIterator ("COLUMN"))
+        {
+            const int id = column->getIntAttribute ("columnId", 0);
+            if (header.getIndexOfColumnId (id, false) >= 0 && header.isColumnVisible (id))
+                shown.push_back ({ column->getStringAttribute ("name") });
+        }
+    }
+
+    auto writeLine = [&] (const juce::String& line, bool& converted) -> bool
+    {
+        const auto bytes = converter.convert (line.toRawUTF8(), line.getNumBytesAsUTF8());
+        converted = ! bytes.empty() || line.isEmpty();
+        if (! converted)
+            return false;
+        return out.write (bytes.data(), bytes.size());
+    };
+
+    if (withHeader)
+    {
+        juce::StringArray titles;
+        for (const auto& c : shown)
+            titles.add (columnSpec.valid && columnSpec.indexOfColumn (c.name) >= 0 ? juce::translate (columnSpec.prefix + c.name) : c.name);
+        bool converted = true;
+        const bool written = writeLine (titles.joinIntoString (separator) + lineEnd, converted);
+        if (! converted)
+        {
+            vlog ("PregledBaze::exportToText", "ERROR:failed to convert header text");
+            return -3;
+        }
+        if (! written)
+            vlog ("PregledBaze::exportToText", "ERROR:failed to export encoded header text");
+    }
+
+    int count = 0;
+    if (auto* d = getData())
+        for (auto* row : d->getChildIterator())
+        {
+            if (row->getBoolAttribute ("deleted"))
+                continue;
+            juce::StringArray cells;
+            for (const auto& c : shown)
+            {
+                auto justification = juce::Justification (juce::Justification::centred);
+                auto text = getTextForCell (row, c.name, justification);
+                cells.add (text.isEmpty() ? emptyCellText : text);
+            }
+            bool converted = true;
+            const bool written = writeLine (cells.joinIntoString (separator) + lineEnd, converted);
+            if (! converted)
+            {
+                vlog ("PregledBaze::exportToText", "ERROR:failed to convert row text");
+                continue;
+            }
+            if (! written)
+            {
+                vlog ("PregledBaze::exportToText", "ERROR:failed to export encoded row");
+                continue;
+            }
+            if (converter.getReplacementCount() > 0)
+                ++exportChangedRows;
+            ++count;
+        }
+    out.flush();
+    return count;
+}
+
+bool PregledBaze::exportAction()
+{
+    juce::FileChooser chooser (TRANS ("Choose a file to save..."), juce::File::getCurrentWorkingDirectory(), "*.txt", false);
+    if (! chooser.browseForFileToSave (true))
+        return true;
+    const auto file = chooser.getResult().withFileExtension (".txt");
+    const int result = exportToText (file, 1, ";", "\r\n", {}, true);
+    if (result >= 0)
+    {
+        auto message = TRANS ("Report exported to ") + file.getFullPathName();
+        if (exportChangedRows > 0)
+            message << "\n" << TRANS ("Rows with characters that CP1250 lacks, written with ?: ") << exportChangedRows;
+        showMessageOK (vindoro::kIconInformation, TRANS ("Report export"), message, this);
+    }
+    else
+    {
+        showMessageOK (vindoro::kIconWarning, TRANS ("Report export"),
+                       TRANS ("Problems occured when exporting report to ") + file.getFullPathName(), this);
+    }
+    return true;
 }

@@ -65,6 +65,16 @@ public:
     virtual int getDelnaStatistikaColumn (const juce::XmlElement* row);
     virtual bool deleteAction();
     virtual bool deleteSelectedRows (const juce::String& columnName);
+    virtual bool exportAction();
+    /** Writes the visible columns of the rows not flagged "deleted" as separated CP1250 text (code
+        page 1); the rows written, or -1 (file), -2 (code page), -3 (header not converted). */
+    virtual int exportToText (const juce::File& file, int codePage, const juce::String& separator,
+                              const juce::String& lineEnd, const juce::String& emptyCellText, bool withHeader);
+    virtual bool hasGroupExport() { return false; }
+    virtual void groupExport() {}
+
+    /** Rows of the last export that held characters CP1250 lacks (written with "?" in their place). */
+    int getExportChangedRows() const { return exportChangedRows; }
 
     /** Runs `sql` into the browser's tree and makes it `query`; does not refresh the table. */
     void sqlQuery (const juce::String& sql);
@@ -172,6 +182,7 @@ private:
     bool isUsableColumn (int columnId);
     juce::XmlElement* currentSelectionRow();
 
+    int exportChangedRows = 0;
     std::vector<juce::XmlElement*> rowIndex;
     bool rowIndexValid = false;
 
