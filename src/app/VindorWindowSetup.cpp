@@ -1,0 +1,69 @@
+#include "app/VindorWindowSetup.h"
+#include "app/Log.h"
+#include "app/VindorWindowAction.h"
+
+VindorWindowSetup::~VindorWindowSetup()
+{
+    buttonList.clear();
+}
+
+void VindorWindowSetup::addButton (const juce::String& label, int code, bool visible, bool actionOnly)
+{
+    ButtonRecord record;
+    record.label = label;
+    record.visible = visible;
+    record.actionOnly = actionOnly;
+    record.code = code;
+    buttonList.add (record);
+}
+
+void VindorWindowSetup::clearButtons()
+{
+    buttonList.clear();
+}
+
+void VindorWindowSetup::changeListenerCallback (juce::ChangeBroadcaster*)
+{
+    vindoro::vlog ("VindorWindowSetup::changeListenerCallback", "here");
+    currentChild = nullptr;
+}
+
+bool VindorWindowSetup::checkChildResult (KWindow* source, int expectedCode, int mode)
+{
+    auto* child = currentChild.get();
+    if (source == nullptr || source != child)
+        return false;
+
+    const int exitValue = child->getExitValue();
+    int defaultMode = 0;
+    if (exitValue == ButtonCode::cancel)
+        defaultMode = 1;
+    else if (exitValue == ButtonCode::edit || exitValue == ButtonCode::saveItem)
+        defaultMode = 2;
+
+    if (exitValue != expectedCode)
+        return false;
+
+    const int effective = mode != 0 ? mode : defaultMode;
+    if (effective == 2 || effective == 3)
+        child->closeKW();
+    if (effective == 1 || effective == 3)
+        currentChild = nullptr;
+    return true;
+}
+
+juce::XmlElement* VindorWindowSetup::callback_getSelectedRow (KWindow*, int)
+{
+    vindoro::vlog ("VindorWindowSetup::callback_getSelectedRow", "WARNING: row pointer is empty");
+    return nullptr;
+}
+
+KWindow* VindorWindowSetup::openPrintDialog (VindorWindowAction*, int, const juce::String&)
+{
+    return nullptr;
+}
+
+PrintDialog* VindorWindowSetup::getPrintDialog()
+{
+    return nullptr;
+}
