@@ -24,6 +24,23 @@ bool readsAsYes (const juce::String& value)
 // Leading digits of a value as a whole number (0 when none), as the kind codes are read.
 int leadingInt (const juce::String& value) { return value.getIntValue(); }
 
+// A typed day, month and year made only of digits that name a real day (no 31 February), so
+// that a mistyped date is refused rather than moved to another day.
+bool isCalendarDate (const juce::String& typed)
+{
+    const auto parts = juce::StringArray::fromTokens (typed.trim(), "-.,:;/_*+ ", "");
+    if (parts.size() != 3)
+        return false;
+    for (const auto& p : parts)
+        if (p.isEmpty() || ! p.containsOnly ("0123456789"))
+            return false;
+    const int day = parts[0].getIntValue(), month = parts[1].getIntValue(), year = parts[2].getIntValue();
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    const juce::Time t (year, month - 1, day, 12, 0, 0, 0, true);
+    return t.getDayOfMonth() == day && t.getMonth() == month - 1 && t.getYear() == year;
+}
+
 juce::String shownDate (const juce::Time& t) { return t.formatted (TRANS ("%Y-%m-%d")); }
 
 juce::String dateText (const juce::String& value)
@@ -154,7 +171,7 @@ juce::String decode (const TableColumnSpec& spec, const juce::String& columnName
             // An empty text clears the date; a text that is no date is refused, never stored as "".
             if (typed.trim().isEmpty())
                 return {};
-            decoded = DateTime::isValidFormattedText (typed, "DD-MM-YYYY");
+            decoded = DateTime::isValidFormattedText (typed, "DD-MM-YYYY") && isCalendarDate (typed);
             if (! decoded)
                 return {};
             DateTime date;

@@ -121,11 +121,12 @@ void PregledBaze::bindTableAndBuildHeader()
 void PregledBaze::sqlQuery (const juce::String& sql)
 {
     vlog ("PregledBaze::sqlQuery", "here");
-    if (threadedQuery)
-        SQLtoXml::sqlQuery (sql, this);
-    else
-        SQLtoXml::sqlQuery (sql);
+    // The progress-window form of the query object (threadedQuery) is not available yet: every
+    // query runs on the main thread until it is.
+    SQLtoXml::sqlQuery (sql);
     invalidateRowIndex();
+    // Row indices of the old result mean nothing in the new one.
+    tableList.deselectAllRows();
     selectedText = juce::String();
     selectedRow = nullptr;
     query = sql;
@@ -523,11 +524,8 @@ bool PregledBaze::commitCellEdit (int row, int columnId, const juce::String& typ
     const auto name = getAttributeNameForColumnId (columnId);
     const auto old = element->getStringAttribute (name);
 
-    bool decoded = true;
-    const auto value = CellFormat::decode (columnSpec, name, typed, decoded);
-    // The same check as the edit dialog: an empty value passes only where the column takes text.
-    const bool fits = decoded && (value.isEmpty() ? ! isNumericColumn (name) : checkCompliance (name, value));
-    if (! fits)
+    juce::String value;
+    if (! decodeAndCheck (name, typed, value))
     {
         vlog ("PregledBaze::EditableText::textWasEdited", "WARNING: rejected value " + typed.quoted() + " for " + name);
         showMessageOK (2, TRANS ("Napaka pri urejanju"), TRANS (kEditErrorKey) + old, this);
@@ -542,8 +540,27 @@ bool PregledBaze::commitCellEdit (int row, int columnId, const juce::String& typ
     return true;
 }
 
+bool PregledBaze::decodeAndCheck (const juce::String& name, const juce::String& typed, juce::String& stored)
+{
+    bool decoded = true;
+    stored = CellFormat::decode (columnSpec, name, typed, decoded);
+    if (! decoded)
+        return false;
+    // An empty value passes only where the column takes text; any other goes through the same
+    // type check as the edit dialog.
+    if (stored.isEmpty())
+        return ! isNumericColumn (name);
+    return checkCompliance (name, stored);
+}
+
 bool PregledBaze::isNumericColumn (const juce::String& name) const
 {
+    if (columnSpec.valid)
+    {
+        const int type = columnSpec.typeAt (columnSpec.indexOfColumn (name));
+        if (type >= 11 && type <= 21)
+            return true;
+    }
     if (columns != nullptr)
         for (auto* column : columns->getChildWithTagNameIterator ("COLUMN"))
             if (column->getStringAttribute ("name") == name)
@@ -558,7 +575,7 @@ bool PregledBaze::isNumericColumn (const juce::String& name) const
 bool PregledBaze::buttonAction (int code)
 {
     if (auto* opener = dynamic_cast<VindorWindowSetup*> (this))
-        if (opener->isChildWindowOpen())
+        if (opener->currentChild != nullptr)
         {
             vlog ("PregledBaze::buttonAction", "one window is still open");
             return true;
@@ -635,6 +652,10 @@ bool PregledBaze::saveAll()
     if (deleted < 0)
         errors.add (lastError);
 
+    // The insert step adds its count to numRows although the insert dialog counted each new row
+    // already; the tree itself is the truth after the three steps.
+    if (auto* d = getData())
+        numRows = d->getNumChildElements();
     invalidateRowIndex();
     updateTableContent();
     doneFlag = false;
@@ -691,9 +712,12 @@ bool PregledBaze::insertAction()
             names.add (name);
     }
 
-    juce::StringArray values;
+    juce::StringArray values, decodedValues;
     for (int i = 0; i < names.size(); ++i)
+    {
         values.add ({});
+        decodedValues.add ({});
+    }
     juce::String problem;
     for (;;)
     {
@@ -716,9 +740,14 @@ bool PregledBaze::insertAction()
         problem.clear();
         for (int i = 0; i < names.size() && problem.isEmpty(); ++i)
         {
-            const bool fits = values[i].isEmpty() ? ! isNumericColumn (names[i]) : checkCompliance (names[i], values[i]);
-            if (! fits)
+            juce::String stored;
+            if (decodeAndCheck (names[i], values[i], stored))
+                decodedValues.set (i, stored);
+            else
+            {
+                vlog ("PregledBaze::insertAction", "WARNING: value does not fit column " + names[i]);
                 problem = TRANS ("Napaka pri urejanju") + ": " + names[i];
+            }
         }
         if (problem.isEmpty())
             break;
@@ -733,7 +762,7 @@ bool PregledBaze::insertAction()
         else if (name == "active")
             row->setAttribute (name, "1");
         else
-            row->setAttribute (name, values[names.indexOf (name)]);
+            row->setAttribute (name, decodedValues[names.indexOf (name)]);
     }
     getData()->addChildElement (row);
     ++numRows;

@@ -4,7 +4,8 @@
 // Owned by the widget kit and derived by every register and report window; the header is built
 // once from the first query, and row pointers handed out live only until the next query or sort.
 #include "db/SQLtoXml.h"
-#include "framework/VindorWindowAction.h"
+#include "app/VindorWindowAction.h"
+#include "app/VindorWindowSetup.h"
 #include "widgets/StatCore.h"
 #include "widgets/TableColumnSpec.h"
 #include "widgets/VindorTableListBox.h"
@@ -174,6 +175,8 @@ protected:
 
 private:
     bool saveAll();
+    /** Typed text to the value to store; false when it does not decode or fit the column. */
+    bool decodeAndCheck (const juce::String& name, const juce::String& typed, juce::String& stored);
     /** Whether the result column holds numbers (integer, decimal or 0/1), where an empty value cannot be stored. */
     bool isNumericColumn (const juce::String& name) const;
     bool applyQuickSearchKey (const juce::KeyPress& key);
