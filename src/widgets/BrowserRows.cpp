@@ -8,15 +8,15 @@ namespace BrowserRows
 void sortRows (juce::XmlElement& data, const juce::String& attribute, int direction, const SortAlphabet& alphabet)
 {
     // The keys are read once per row rather than on every comparison: attribute lookups walk a list.
-    struct Entry { juce::XmlElement* row; juce::String key, id; };
+    struct Entry { juce::XmlElement* row; std::vector<juce::juce_wchar> key; juce::String id; };
     std::vector<Entry> entries;
     entries.reserve ((size_t) data.getNumChildElements());
     for (auto* row : data.getChildIterator())
-        entries.push_back ({ row, row->getStringAttribute (attribute), row->getStringAttribute ("id") });
+        entries.push_back ({ row, SortAlphabet::toCodePoints (row->getStringAttribute (attribute)), row->getStringAttribute ("id") });
 
     std::stable_sort (entries.begin(), entries.end(), [&] (const Entry& a, const Entry& b)
     {
-        int r = alphabet.compare (a.key, b.key);
+        int r = alphabet.compare (a.key.data(), b.key.data());
         if (r == 0)
             r = a.id.compareNatural (b.id);
         return r * direction < 0;

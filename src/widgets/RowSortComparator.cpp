@@ -2,7 +2,7 @@
 
 namespace
 {
-using CharPtr = juce::String::CharPointerType;
+using CharPtr = const juce::juce_wchar*;
 
 bool isSpace (juce::juce_wchar c) { return c == ' ' || (c >= 9 && c <= 13); }
 bool isDigit (juce::juce_wchar c) { return c >= '0' && c <= '9'; }
@@ -40,9 +40,36 @@ int compareNumberRuns (CharPtr a, CharPtr b)
 }
 } // namespace
 
+std::vector<juce::juce_wchar> SortAlphabet::toCodePoints (const juce::String& text)
+{
+    std::vector<juce::juce_wchar> out;
+    out.reserve ((size_t) text.length() + 1);
+    for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
+        out.push_back (*p);
+    out.push_back (0);
+    return out;
+}
+
 SortAlphabet::SortAlphabet (const juce::String& lower, const juce::String& upper, const juce::String& collating)
     : lowerAlphabet (lower), upperAlphabet (upper), collatingAlphabet (collating)
 {
+    for (int c = 0; c < kTableSize; ++c)
+    {
+        const int index = lowerAlphabet.indexOfChar ((juce::juce_wchar) c);
+        // A lower-case alphabet longer than its upper-case partner must not read past the end.
+        if (index >= 0 && index < upperAlphabet.length())
+            upperTable[(size_t) c] = upperAlphabet[index];
+        else if (c >= 'a' && c <= 'z')
+            upperTable[(size_t) c] = (juce::juce_wchar) (c - 'a' + 'A');
+        else
+            upperTable[(size_t) c] = (juce::juce_wchar) c;
+        collatingTable[(size_t) c] = collatingAlphabet.indexOfChar ((juce::juce_wchar) c);
+    }
+}
+
+int SortAlphabet::collatingIndex (juce::juce_wchar c) const
+{
+    return c < (juce::juce_wchar) kTableSize ? collatingTable[(size_t) c] : collatingAlphabet.indexOfChar (c);
 }
 
 const SortAlphabet& SortAlphabet::get()
@@ -53,19 +80,20 @@ const SortAlphabet& SortAlphabet::get()
 
 juce::juce_wchar SortAlphabet::upperCase (juce::juce_wchar c) const
 {
+    if (c < (juce::juce_wchar) kTableSize)
+        return upperTable[(size_t) c];
     const int index = lowerAlphabet.indexOfChar (c);
-    // A lower-case alphabet longer than its upper-case partner must not read past the end.
-    if (index >= 0 && index < upperAlphabet.length())
-        return upperAlphabet[index];
-    if (c >= 'a' && c <= 'z')
-        return c - 'a' + 'A';
-    return c;
+    return index >= 0 && index < upperAlphabet.length() ? upperAlphabet[index] : c;
 }
 
 int SortAlphabet::compare (const juce::String& first, const juce::String& second) const
 {
-    auto a = first.getCharPointer();
-    auto b = second.getCharPointer();
+    const auto a = toCodePoints (first), b = toCodePoints (second);
+    return compare (a.data(), b.data());
+}
+
+int SortAlphabet::compare (const juce::juce_wchar* a, const juce::juce_wchar* b) const
+{
     bool firstPass = true;
 
     for (;;)
@@ -93,8 +121,8 @@ int SortAlphabet::compare (const juce::String& first, const juce::String& second
             const auto ua = upperCase (ca), ub = upperCase (cb);
             if (ua != ub)
             {
-                const int ia = collatingAlphabet.indexOfChar (ua);
-                const int ib = collatingAlphabet.indexOfChar (ub);
+                const int ia = collatingIndex (ua);
+                const int ib = collatingIndex (ub);
                 if (ia >= 0 && ib >= 0) return ia < ib ? -1 : 1;
                 if (ib >= 0) return -1;
                 if (ia >= 0) return 1;

@@ -4,6 +4,9 @@
 // Owned by the widget kit; the process-wide alphabets are read once and never change afterwards.
 #include <juce_core/juce_core.h>
 
+#include <array>
+#include <vector>
+
 /** One letter order: lower-case letters, their capitals at the same positions, and the collating order. */
 class SortAlphabet
 {
@@ -16,12 +19,22 @@ public:
 
     /** -1, 0 or 1: natural comparison of two texts in this alphabet. */
     int compare (const juce::String& first, const juce::String& second) const;
+    /** The same over zero-terminated UTF-32 texts (sorting converts each key once). */
+    int compare (const juce::juce_wchar* first, const juce::juce_wchar* second) const;
+    /** The zero-terminated code points of a text, for the form above. */
+    static std::vector<juce::juce_wchar> toCodePoints (const juce::String& text);
 
     /** The capital of `c`: its partner in the upper-case alphabet, else A-Z for a-z, else `c`. */
     juce::juce_wchar upperCase (juce::juce_wchar c) const;
 
 private:
+    int collatingIndex (juce::juce_wchar c) const;
+
     juce::String lowerAlphabet, upperAlphabet, collatingAlphabet;
+    // Sorting compares millions of characters: the Latin letters are looked up in tables.
+    static constexpr int kTableSize = 0x250;
+    std::array<juce::juce_wchar, kTableSize> upperTable {};
+    std::array<int, kTableSize> collatingTable {};
 };
 
 /** compareAlphabet of the process-wide alphabet. */
