@@ -30,6 +30,16 @@ void log (const String& message)
 {
     vindoro::vlog (kInit, message.substring (0, vindoro::kMaxLogMessageLength));
 }
+
+// The framework names the program after argv[0], which is a bare name when started through the
+// search path; the kernel's link names the file itself.
+File programFolder()
+{
+    const auto self = File ("/proc/self/exe").getLinkedTarget();
+    if (self.existsAsFile())
+        return self.getParentDirectory();
+    return File::getSpecialLocation (File::currentExecutableFile).getParentDirectory();
+}
 } // namespace
 
 const StringArray& ApplicationStartup::vesselPictureNames()
@@ -94,8 +104,7 @@ bool ApplicationStartup::initialise (Targets targets)
     File resources (storedResources);
     if (storedResources.isEmpty())
     {
-        resources = vindoro::startup::defaultResourcesFolder (
-            common, File::getSpecialLocation (File::currentExecutableFile).getParentDirectory());
+        resources = vindoro::startup::defaultResourcesFolder (common, programFolder());
         log ("resourcepath from JUCE:" + resources.getFullPathName());
     }
 
