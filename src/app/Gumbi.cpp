@@ -1,7 +1,8 @@
 #include "app/Gumbi.h"
 #include "app/KWindow.h"
 #include "app/Log.h"
-#include "app/TempMessageBoxes.h"
+#include "app/LookAndFeel_Vindor.h"
+#include "app/MessageBoxes.h"
 #include "app/VindorWindow.h"
 #include "app/VindorWindowAction.h"
 #include "app/VindorWindowSetup.h"
@@ -13,14 +14,6 @@ constexpr int kButtonGap = 4;
 constexpr float kShrunkMarginShare = 0.25f;
 constexpr float kContentGapRows = 0.3f;
 
-// Row height of the current default look-and-feel: its label font height over 0.6, a half
-// rounded to the even neighbour.
-int barRowHeight()
-{
-    juce::Label label;
-    const float height = juce::LookAndFeel::getDefaultLookAndFeel().getLabelFont (label).getHeight();
-    return (int) std::nearbyint (height / 0.6f);
-}
 } // namespace
 
 Gumbi::Gumbi (const juce::String& windowTitle, VindorWindowAction* contentAction)
@@ -105,7 +98,7 @@ void Gumbi::createButton (const juce::String& label, int code, const juce::KeyPr
         button->addShortcut (shortcut2);
 
     button->addListener (this);
-    button->changeWidthToFitText (barRowHeight());
+    button->changeWidthToFitText (defaultRowHeight());
     addAndMakeVisible (button, 0);
 }
 
@@ -153,7 +146,7 @@ juce::Array<juce::Rectangle<int>> Gumbi::layoutButtonRow (juce::Rectangle<int> r
 void Gumbi::resized()
 {
     auto area = getLocalBounds().reduced (kBarMargin);
-    const int rowHeight = barRowHeight();
+    const int rowHeight = defaultRowHeight();
 
     if (! buttons.isEmpty())
     {
@@ -205,7 +198,7 @@ void Gumbi::buttonClicked (juce::Button* clicked)
             return;
 
         const auto text = TRANS ("Error occured: ") + action->errorMessage + ".\n" + TRANS ("Do you wish to fix this error?");
-        const int answer = askYesNoCancel (juce::MessageBoxIconType::WarningIcon, TRANS ("Napaka"), text, this);
+        const int answer = askYesNoCancel (vindoro::kIconWarning, TRANS ("Napaka"), text, this);
         if (self == nullptr)
             return;
 

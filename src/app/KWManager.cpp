@@ -2,6 +2,7 @@
 #include "app/KWindow.h"
 #include "app/Log.h"
 #include "app/VindorWindowAction.h"
+#include "platform/DesktopStacking.h"
 
 KWManager* KWManager::instance = nullptr;
 
@@ -171,6 +172,7 @@ void KWManager::bringKWindowToFront()
         if (previous == nullptr)
         {
             comp->toFront (true);
+            DesktopStacking::raise (*comp);
             comp->grabKeyboardFocus();
             vindoro::vlog ("KWManager::bringKWindowToFront", "got focus:" + juce::String (i));
 
@@ -193,7 +195,7 @@ void KWManager::bringKWindowToFront()
         }
         else
         {
-            comp->toBehind (previous);
+            DesktopStacking::placeBehind (*comp, *previous);
         }
 
         previous = comp;

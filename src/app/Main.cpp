@@ -1,66 +1,41 @@
-// The program's entry: the framework's start on Linux.
-#include "app/Globals.h"
-#include "app/ShippedDatabase.h"
-
-#include <juce_gui_basics/juce_gui_basics.h>
+// The program's entry, the framework's start on Linux: a second start hands its command line to
+// the running instance (which says so in a box) and ends; the first one listens for such starts.
+#include "app/VindorApplication.h"
+#include "platform/SingleInstanceChannel.h"
 
 namespace
 {
-class PlainWindow final : public juce::DocumentWindow
+juce::JUCEApplicationBase* createApplication() { return new VindorApplication(); }
+
+juce::String commandLineOf (int argc, char* argv[])
 {
-public:
-    PlainWindow()
-        : DocumentWindow ("Vindoro", juce::Colours::darkgrey, DocumentWindow::allButtons)
-    {
-        setUsingNativeTitleBar (true);
-        setResizable (true, true);
-        centreWithSize (1024, 700);
-        setVisible (true);
-    }
-    void closeButtonPressed() override { juce::JUCEApplication::getInstance()->systemRequestedQuit(); }
-};
-
-class StartApplication final : public juce::JUCEApplication
-{
-public:
-    const juce::String getApplicationName() override { return "Vindoro"; }
-    const juce::String getApplicationVersion() override { return "2.2.0"; }
-    bool moreThanOneInstanceAllowed() override { return false; }
-
-    void initialise (const juce::String&) override
-    {
-        juce::PropertiesFile::Options options;
-        options.applicationName = "Vindoro";
-        options.filenameSuffix = "settings";
-        options.folderName = "Vindoro";
-        options.millisecondsBeforeSaving = 3000;
-        properties.setStorageParameters (options);
-        setAppProperties (&properties);
-
-        auto* settings = properties.getUserSettings();
-        if (settings->getValue ("dbfilename").isEmpty())
-        {
-            auto folder = settings->getFile().getParentDirectory();
-            auto target = folder.getChildFile ("Vindoro.db");
-            auto resources = juce::File::getSpecialLocation (juce::File::currentExecutableFile)
-                                 .getParentDirectory().getChildFile ("Resources");
-            if (vindoro::installShippedDatabase (vindoro::shippedDatabaseFile (resources), target))
-                settings->setValue ("dbfilename", target.getFullPathName());
-        }
-        window = std::make_unique<PlainWindow>();
-    }
-
-    void shutdown() override
-    {
-        window.reset();
-        properties.saveIfNeeded();
-        setAppProperties (nullptr);
-    }
-
-private:
-    juce::ApplicationProperties properties;
-    std::unique_ptr<PlainWindow> window;
-};
+    juce::StringArray args;
+    for (int i = 1; i < argc; ++i)
+        args.add (juce::String::fromUTF8 (argv[i]).quoted());
+    return args.joinIntoString (" ");
+}
 } // namespace
 
-START_JUCE_APPLICATION (StartApplication)
+int main (int argc, char* argv[])
+{
+    using vindoro::platform::SingleInstanceChannel;
+    const auto socketFile = SingleInstanceChannel::defaultSocketFile();
+    if (SingleInstanceChannel::notifyRunning (socketFile, commandLineOf (argc, argv)))
+        return 0;
+
+    SingleInstanceChannel channel (socketFile, [] (const juce::String& commandLine)
+    {
+        // Only once the message loop exists; a start that races the very first moments is dropped.
+        if (juce::MessageManager::getInstanceWithoutCreating() == nullptr)
+            return;
+        juce::MessageManager::callAsync ([commandLine]
+        {
+            if (auto* app = juce::JUCEApplicationBase::getInstance())
+                app->anotherInstanceStarted (commandLine);
+        });
+    });
+    channel.listen();
+
+    juce::JUCEApplicationBase::createInstance = &createApplication;
+    return juce::JUCEApplicationBase::main (argc, (const char**) argv);
+}

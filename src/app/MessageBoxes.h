@@ -17,7 +17,8 @@ enum MessageBoxIcon
     kIconInformation = 3
 };
 
-/** One modal question as a person would see it: icon, title, message and the buttons in order. */
+/** One modal question as a person would see it: icon, title, message and the buttons in order.
+    Texts arrive translated; the result codes are what the asking code receives back. */
 struct ModalQuestion
 {
     struct Button

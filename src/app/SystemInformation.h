@@ -6,7 +6,8 @@
 
 #include <vector>
 
-/** The values the statistics text is made of, gathered once so the text can be built from any set. */
+/** The values the statistics text is made of. Gathered once from the framework by collect(), or
+    filled in by hand, so the text can be built (and checked) from any set of values. */
 struct SystemFacts
 {
     struct Display

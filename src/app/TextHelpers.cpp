@@ -1,5 +1,6 @@
 #include "app/TextHelpers.h"
 #include "app/DateTime.h"
+#include "db/SqlitetoXml.h"
 
 #include <cmath>
 #include <climits>
@@ -68,7 +69,7 @@ juce::String formatDecimal (double x, int decimals)
         text = generalForm (x, 6);
     else if (decimals >= 1 && decimals <= 6 && x > -kFixedFormLimit && x < kFixedFormLimit)
         text = fixedForm (x, decimals);
-    else if (decimals == 0)
+    else if (decimals <= 0)
         text = wholeNumber (x);
     else
         text = generalForm (x, decimals);
@@ -117,7 +118,7 @@ double parseDecimal4 (const juce::String& text) { return parseDecimalTruncated (
 
 juce::String sqlEscape (const juce::String& text)
 {
-    return text.replace ("'", "''");
+    return SqlitetoXml::sqlEscapeQuotes (text);
 }
 
 juce::String sqlGroupConcat (const juce::String& column, const juce::String& separator)

@@ -1,7 +1,11 @@
 #include "app/VindorWindowAction.h"
 #include "app/Log.h"
-#include "app/TempMessageBoxes.h"
+#include "app/MessageBoxes.h"
 #include "app/VindorWindowSetup.h"
+#include "app/Globals.h"
+#include "app/VindorLanguage.h"
+#include "print/myPS.h"
+#include "print/VindorPrintSettings.h"
 
 namespace
 {
@@ -72,7 +76,7 @@ bool VindorWindowAction::cancelActionAsk()
 {
     logAction ("cancelActionAsk", "edit what inherits from this method");
 
-    const int answer = askYesNoCancel (juce::MessageBoxIconType::QuestionIcon, TRANS ("Cancel"),
+    const int answer = askYesNoCancel (vindoro::kIconQuestion, TRANS ("Cancel"),
                                        TRANS ("cancel edit question"), dynamic_cast<juce::Component*> (this));
     if (answer == 1)
     {
@@ -188,9 +192,56 @@ void VindorWindowAction::closeAllChildWindows()
             child->closeKW();
 }
 
-bool VindorWindowAction::printAction (VindorPrintSettings*)
+bool VindorWindowAction::printAction (VindorPrintSettings* settings)
 {
-    errorMessage = TRANS ("Printer not OK!");
+    if (settings == nullptr)
+    {
+        errorMessage = TRANS ("Printer not OK!");
+        return false;
+    }
+
+    const int copies = (int) settings->getValue ("ncopies").getValue();
+    std::unique_ptr<myPS> job (myPS::initPS (*settings));
+    if (job == nullptr)
+    {
+        errorMessage = TRANS ("Printer not OK!");
+        return false;
+    }
+
+    const auto area = job->getPageArea (true);
+    const int printLanguage = (int) settings->getValue ("lang").getValue();
+    auto* language = getLanguage();
+    const bool switchLanguage = printLanguage > 0 && language != nullptr;
+    if (switchLanguage)
+        language->setLanguage (printLanguage);
+
+    int printed = 0;
+    const int count = printReport (area, *job, *settings, nullptr, -1);
+    if (count >= 1)
+    {
+        job->setNumberOfPages (count * copies);
+        int pages = count;
+        for (int copy = 0; copy < copies; ++copy)
+        {
+            if (copy > 0)
+                job->newPage (printed);
+            pages = printReport (area, *job, *settings, job.get(), pages);
+            printed += pages;
+        }
+    }
+
+    // A job that never reached its printer or viewer is no print, whatever was laid out.
+    const bool delivered = job->save ({});
+    job.reset();
+
+    if (switchLanguage)
+        language->setLanguage (language->previous);
+
+    doneFlag = false;
+    if (printed >= 1 && delivered)
+        return true;
+
+    errorMessage = TRANS ("Print_Error_01");
     return false;
 }
 

@@ -249,6 +249,12 @@ juce::String VindorPrintSettings::checkTypedValue (const juce::Identifier& key, 
         if (! (size > 0.0))
             return TRANS ("PrintSettings_fontsize_positive");
     }
+    else if (key.toString().startsWith ("printborder"))
+    {
+        // The page margins are user settings of the application, typed on its settings page.
+        if (text.replaceCharacter (',', '.').getDoubleValue() < 0.0)
+            return TRANS ("PrintSettings_margin_negative");
+    }
     return {};
 }
 

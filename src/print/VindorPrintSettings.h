@@ -60,7 +60,8 @@ public:
     juce::PropertyComponent* getComponent (const juce::Identifier& key, juce::String name, juce::String text);
 
     /** Checks a value typed for a key: the error text to show, or empty when the value is usable.
-        Copies must be 1 to 99 and font sizes above 0, so no layout divides by zero. */
+        Copies must be 1 to 99, font sizes above 0 and the page margins ("printborder…") not
+        negative, so no layout divides by zero or prints beyond the sheet. */
     static juce::String checkTypedValue (const juce::Identifier& key, const juce::var& value);
 
     /** Copies as a job uses them: "ncopies" held to 1 … 99. */

@@ -31,9 +31,7 @@ public:
     void drawDrawable (juce::File file, juce::Rectangle<float> area) override;
     void drawDrawable (juce::Drawable* drawing, juce::Rectangle<float> area) override;
     void drawBox (juce::Rectangle<float> box) override;
-    void setFill (const juce::FillType& fill) override { myPostScript::setFill (fill); }
-    void fillRect (juce::Rectangle<float> rect) override { myPostScript::fillRect (rect); }
-    void fillPath (const juce::Path& path, const juce::AffineTransform& t) override { myPostScript::fillPath (path, t); }
+    // setFill, fillRect and fillPath are the graphics context's own (one override serves both bases).
     void printStamp() override;
 
     /** Fills every path of a drawing tree with the transform; other elements are skipped (logged). */

@@ -44,19 +44,44 @@ myPostScript::~myPostScript() = default;
 
 // ---------------------------------------------------------------- number texts
 
+namespace
+{
+constexpr double kPowersOfTen[] = { 1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1000000.0 };
+
+// Writes the fixed text into buf (at least 48 bytes) and gives its length; this is the writer's
+// hottest path (every coordinate of every glyph), so it stays free of allocations.
+int writeFixedDigits (char* buf, double value, int decimals)
+{
+    const double scale = decimals >= 0 && decimals <= 6 ? kPowersOfTen[decimals] : std::pow (10.0, decimals);
+    auto n = static_cast<juce::uint64> (std::abs (value) * scale + 0.5);
+    char digits[32];
+    int count = 0;
+    do
+    {
+        digits[count++] = (char) ('0' + (int) (n % 10));
+        n /= 10;
+    } while (n > 0 || count < decimals + 1);
+
+    int len = 0;
+    if (value < 0.0)
+        buf[len++] = '-';
+    for (int i = count - 1; i >= 0; --i)
+    {
+        buf[len++] = digits[i];
+        if (i == decimals && decimals > 0)
+            buf[len++] = '.';
+    }
+    return len;
+}
+} // namespace
+
 juce::String myPostScript::formatFixed (double value, int decimals)
 {
     if (std::abs (value) >= 1e20)
         return formatGeneral (value, decimals);
-
-    const double scaled = std::abs (value) * std::pow (10.0, decimals) + 0.5;
-    juce::String digits (static_cast<juce::uint64> (scaled));
-    digits = digits.paddedLeft ('0', decimals + 1);
-    juce::String result = value < 0.0 ? "-" : "";
-    result << digits.dropLastCharacters (decimals);
-    if (decimals > 0)
-        result << "." << digits.getLastCharacters (decimals);
-    return result;
+    char buf[48];
+    const int len = writeFixedDigits (buf, value, decimals);
+    return juce::String (buf, (size_t) len);
 }
 
 juce::String myPostScript::formatGeneral (double value, int significantDigits)
@@ -338,7 +363,17 @@ void myPostScript::writeColour (juce::Colour colour)
 
 void myPostScript::writeXY (float x, float y)
 {
-    out << formatFixed (x, 2) << ' ' << formatFixed (-(double) y, 2) << ' ';
+    if (std::abs (x) >= 1e20f || std::abs (y) >= 1e20f)
+    {
+        out << formatFixed (x, 2) << ' ' << formatFixed (-(double) y, 2) << ' ';
+        return;
+    }
+    char buf[100];
+    int len = writeFixedDigits (buf, x, 2);
+    buf[len++] = ' ';
+    len += writeFixedDigits (buf + len, -(double) y, 2);
+    buf[len++] = ' ';
+    out.write (buf, (size_t) len);
 }
 
 void myPostScript::writePath (const juce::Path& path)

@@ -50,6 +50,8 @@ public:
     juce::BorderSize<int> getBorderPTS() override;
     int mmToPoints (double mm) override;
 
+    /** The stream the PostScript goes to (the job's, until save() releases it). */
+    juce::OutputStream& getOutputStream() { return out; }
     int getPageNumber() const { return pageNumber; }
     int getNumberOfPages() const { return numberOfPages; }
     /** True once the first page header is written (the job has at least one page). */

@@ -29,7 +29,28 @@ bool myPrint::printEPSStream (juce::MemoryOutputStream& data, juce::String print
 
     // There is no Windows printer device here: Ghostscript writes a PDF that CUPS then prints.
     const juce::File pdf = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                               .getNonexistentChildFile ("vindoro-print", ".pdf", false);
+                               .getChildFile ("vindoro-print-" + juce::Uuid().toString() + ".pdf");
+    if (! runGhostscript (data, pdf))
+    {
+        pdf.deleteFile();
+        return false;
+    }
+
+    juce::String error;
+    const int jobId = CupsPrinter::printFile (pdf, printerName, jobTitle, error);
+    pdf.deleteFile();
+    if (jobId == 0)
+    {
+        vindoro::vlog (method, "ERROR: " + error);
+        return false;
+    }
+    vindoro::vlog (method, "CUPS job " + juce::String (jobId));
+    return true;
+}
+
+bool myPrint::runGhostscript (juce::MemoryOutputStream& data, const juce::File& pdf)
+{
+    const char* const method = "myPrint::printEPSStream";
     juce::StringArray args { "gs", "-sDEVICE=pdfwrite", "-sPAPERSIZE=a4", "-q", "-dNOPAUSE", "-dNOPAGEPROMPT",
                              "-dBATCH", "-dQUIET", "-dSAFER", "-sOutputFile=" + pdf.getFullPathName() };
     std::vector<std::string> argTexts;
@@ -54,6 +75,7 @@ bool myPrint::printEPSStream (juce::MemoryOutputStream& data, juce::String print
     int code = gs.setArgEncoding (instance, GhostscriptApi::kArgEncodingUtf8);
     vindoro::vlog (method, "************ TU 00");
     bool runFailed = false;
+    auto isError = [] (int rc) { return rc < 0 && rc != GhostscriptApi::kNeedInput && rc != GhostscriptApi::kQuit; };
     if (code == 0)
     {
         code = gs.initWithArgs (instance, (int) argv.size(), argv.data());
@@ -72,18 +94,13 @@ bool myPrint::printEPSStream (juce::MemoryOutputStream& data, juce::String print
         const size_t leftover = size % (size_t) kBlockSize;
         vindoro::vlog (method, "nBlocks=" + juce::String ((juce::int64) blocks) + " nLeftover=" + juce::String ((juce::int64) leftover));
         for (size_t b = 0; b < blocks; ++b)
-        {
-            const int rc = gs.runStringContinue (instance, bytes + b * (size_t) kBlockSize, (unsigned int) kBlockSize, 0, &exitCode);
-            runFailed = runFailed || (rc < 0 && rc != GhostscriptApi::kNeedInput && rc != GhostscriptApi::kQuit);
-        }
+            runFailed = isError (gs.runStringContinue (instance, bytes + b * (size_t) kBlockSize, (unsigned int) kBlockSize, 0, &exitCode))
+                        || runFailed;
         if (leftover > 0)
-        {
-            const int rc = gs.runStringContinue (instance, bytes + blocks * (size_t) kBlockSize, (unsigned int) leftover, 0, &exitCode);
-            runFailed = runFailed || (rc < 0 && rc != GhostscriptApi::kNeedInput && rc != GhostscriptApi::kQuit);
-        }
+            runFailed = isError (gs.runStringContinue (instance, bytes + blocks * (size_t) kBlockSize, (unsigned int) leftover, 0, &exitCode))
+                        || runFailed;
         vindoro::vlog (method, "************ TU 3: exit_code=" + juce::String (exitCode));
-        const int rc = gs.runStringEnd (instance, 0, &exitCode);
-        runFailed = runFailed || (rc < 0 && rc != GhostscriptApi::kQuit);
+        runFailed = isError (gs.runStringEnd (instance, 0, &exitCode)) || runFailed;
         vindoro::vlog (method, "************ TU 4: exit_code=" + juce::String (exitCode));
     }
 
@@ -96,19 +113,8 @@ bool myPrint::printEPSStream (juce::MemoryOutputStream& data, juce::String print
     {
         vindoro::vlog (method, "End");
         vindoro::vlog (method, "ERROR: Ghostscript failed with code " + juce::String (result));
-        pdf.deleteFile();
         return false;
     }
-
-    juce::String error;
-    const int jobId = CupsPrinter::printFile (pdf, printerName, jobTitle, error);
-    pdf.deleteFile();
-    if (jobId == 0)
-    {
-        vindoro::vlog (method, "ERROR: " + error);
-        return false;
-    }
-    vindoro::vlog (method, "CUPS job " + juce::String (jobId));
     return true;
 }
 

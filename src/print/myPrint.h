@@ -33,7 +33,7 @@ public:
     virtual void drawDrawable (juce::Drawable* drawing, juce::Rectangle<float> area) = 0;
     virtual void drawBox (juce::Rectangle<float> box) = 0;
     virtual void setFill (const juce::FillType& fill) = 0;
-    virtual void fillRect (juce::Rectangle<float> rect) = 0;
+    virtual void fillRect (const juce::Rectangle<float>& rect) = 0;
     virtual void fillPath (const juce::Path& path, const juce::AffineTransform& transform) = 0;
     virtual void printStamp();
 
@@ -41,6 +41,10 @@ public:
         destination (empty: the scheduler's default) as one job of one copy with the title. False
         when Ghostscript answered an error, or no destination or no CUPS job came of it. */
     static bool printEPSStream (juce::MemoryOutputStream& data, juce::String printerName, juce::String title = {});
+
+    /** The Ghostscript half of printEPSStream: the buffer, fed in blocks, becomes the PDF file.
+        False when Ghostscript answered an error (the exit-code rule: 0 and quit are success). */
+    static bool runGhostscript (juce::MemoryOutputStream& data, const juce::File& pdf);
 
     /** Size of the pieces the PostScript is fed to Ghostscript in. */
     static constexpr int kBlockSize = 65535;

@@ -102,6 +102,8 @@ struct RowCase
     std::vector<int> width;
 };
 
+void PrintTo (const RowCase& c, std::ostream* os) { *os << c.name; }
+
 class ButtonRowLayout : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P (ButtonRowLayout, PlacesButtons)

@@ -44,6 +44,7 @@ TEST_F (DecimalSeparator, FormatsWithTheTranslatedComma)
         { 1e21, 2, "1e+21" },      // the stream's exponent form: no point, no separator
         { 1.5e21, 2, "1,5e+21" },
         { 3.14159265, 7, "3,141593" },
+        { 2.5, -1, "3" },          // a negative count of decimals writes a whole number
     };
     for (const auto& c : cases)
     {

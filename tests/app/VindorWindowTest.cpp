@@ -5,6 +5,7 @@
 #include "app/Gumbi.h"
 #include "app/KWManager.h"
 #include "app/VindorWindow.h"
+#include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -269,6 +270,141 @@ TEST_F (VindorWindowTest, ListenerThatIsNoSetupGetsOkAndCancel)
     EXPECT_EQ (window->getButton (1)->getCommandID(), 0);
     EXPECT_FALSE (window->hasButton (1));
     EXPECT_EQ (window->getButton (2), nullptr);
+    window->closeKW();
+    pump();
+}
+TEST_F (VindorWindowTest, TitleBarCloseOfAWindowWithCloseAfterAskingAsksFirst)
+{
+    for (int answer : { 2, 1 })
+    {
+        vtest::ScriptedAnswerer answerer;
+        answerer.then (answer);
+        wtest::RecordingOpener opener;
+        opener.addButton ("Close", 2);
+        opener.addButton ("Print", 8);
+        juce::StringArray journal;
+        auto* content = new wtest::RecordingContent (&journal);
+        juce::Component::SafePointer<juce::Component> alive (content);
+        auto* window = VindorWindow::launchNormal ("Vprasanje", content, &opener, &opener);
+        pump();
+
+        window->closeButtonPressed();
+        pump();
+        ASSERT_EQ (answerer.asked.size(), 1u);
+        EXPECT_EQ (answerer.asked[0].message, TRANS ("cancel edit question"));
+        if (answer == 1)
+        {
+            ASSERT_EQ (opener.answers.size(), 1u);
+            EXPECT_EQ (opener.answers[0].exitValue, 2);
+            EXPECT_EQ (alive.getComponent(), nullptr);
+        }
+        else
+        {
+            EXPECT_TRUE (opener.answers.empty());
+            ASSERT_NE (alive.getComponent(), nullptr);
+            EXPECT_TRUE (window->isShowing());
+            window->closeKW();
+            pump();
+        }
+    }
+}
+
+struct FailureCase
+{
+    const char* name;
+    bool cancelFails;
+    std::vector<int> answers;
+    size_t questions;
+    bool closes;
+    int exitValue;
+};
+
+void PrintTo (const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class FailedAction : public ::testing::TestWithParam<FailureCase>
+{
+protected:
+    vtest::TestSettings settings;
+};
+
+TEST_P (FailedAction, AsksWhetherToFixTheError)
+{
+    const auto c = GetParam();
+    vtest::LogCapture log;
+    vtest::ScriptedAnswerer answerer;
+    for (int a : c.answers)
+        answerer.then (a);
+
+    wtest::RecordingOpener opener;
+    opener.addButton ("Cancel", 0);
+    opener.addButton ("Save", 1);
+    juce::StringArray journal;
+    auto* content = new wtest::RecordingContent (&journal);
+    content->failOk = true;
+    content->failCancel = c.cancelFails;
+    juce::Component::SafePointer<juce::Component> alive (content);
+    auto* window = VindorWindow::launchNormal ("Napaka", content, &opener, &opener);
+    pump();
+
+    window->getButton (0)->triggerClick();
+    pump();
+
+    ASSERT_EQ (answerer.asked.size(), c.questions) << c.name;
+    const auto& q = answerer.asked[0];
+    EXPECT_EQ (q.icon, vindoro::kIconWarning);
+    EXPECT_EQ (q.title, TRANS ("Napaka"));
+    EXPECT_EQ (q.message, TRANS ("Error occured: ") + "manjka kupec.\n" + TRANS ("Do you wish to fix this error?"));
+    EXPECT_EQ (alive.getComponent() == nullptr, c.closes) << c.name;
+    if (c.closes)
+    {
+        // The cancel action told the opener, with the exit value the bar set for it.
+        ASSERT_EQ (opener.answers.size(), 1u);
+        EXPECT_EQ (opener.answers[0].exitValue, c.exitValue);
+    }
+    else
+    {
+        EXPECT_EQ (window->getExitValue(), c.exitValue) << c.name;
+        EXPECT_TRUE (log.contains ("going back to fix the problem"));
+        window->closeKW();
+        pump();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P (VindorWindow, FailedAction,
+    ::testing::Values (FailureCase { "no runs the cancel action, which closes", false, { 2 }, 1, true, 0 },
+                       FailureCase { "yes keeps the window for fixing", false, { 1 }, 1, false, 1 },
+                       FailureCase { "cancel keeps the window for fixing", false, { 0 }, 1, false, 1 },
+                       FailureCase { "a failing cancel asks again", true, { 2, 0 }, 2, false, 0 }),
+    [] (const auto& info) { return "case" + std::to_string (info.index); });
+} // namespace
+
+namespace
+{
+// Renders a launched window with its bar to /tmp for a look by eye; checks only what a picture
+// must show: the content above and the buttons in a row at the bottom.
+TEST (VindorWindowPicture, RendersContentAboveTheButtonRow)
+{
+    vtest::TestSettings settings;
+    wtest::RecordingOpener opener;
+    opener.addButton ("Cancel", 0);
+    opener.addButton ("Print", 8);
+    opener.addButton ("Save", 1);
+    auto* content = new wtest::RecordingContent();
+    auto* window = VindorWindow::launchNormal ("Slika okna", content, &opener, &opener);
+    window->setSize (480, 260);
+    pump (100);
+
+    auto image = window->createComponentSnapshot (window->getLocalBounds());
+    juce::File png ("/tmp/vindoro-framework-window.png");
+    png.deleteFile();
+    {
+        juce::FileOutputStream out (png);
+        juce::PNGImageFormat().writeImageToStream (image, out);
+    }
+    EXPECT_TRUE (png.existsAsFile());
+    // The content paints white; the window background around the buttons is light grey.
+    EXPECT_EQ (image.getPixelAt (image.getWidth() / 2, 20), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (3, image.getHeight() - 3), juce::Colour (0xFFD3D3D3));
     window->closeKW();
     pump();
 }

@@ -1,0 +1,65 @@
+#include "app/VindorApplication.h"
+#include "app/Globals.h"
+#include "app/MessageBoxes.h"
+#include "app/VindorLanguage.h"
+
+VindorApplication::VindorApplication()
+{
+    setPodjetjeRecord (&podjetje);
+}
+
+VindorApplication::~VindorApplication()
+{
+    if (&getPodjetje() == &podjetje)
+        setPodjetjeRecord (nullptr);
+    podjetje = StrankaRecord();
+    // Pictures go last entry first, articles before vessels.
+    while (! articleDrawables.isEmpty())
+        articleDrawables.removeLast();
+    while (! vesselDrawables.isEmpty())
+        vesselDrawables.removeLast();
+}
+
+const juce::String VindorApplication::getApplicationName() { return "Vindoro"; }
+const juce::String VindorApplication::getApplicationVersion() { return "2.2.0"; }
+bool VindorApplication::moreThanOneInstanceAllowed() { return false; }
+
+void VindorApplication::anotherInstanceStarted (const juce::String&)
+{
+    showMessageOK (vindoro::kIconInformation, TRANS ("Napaka"), TRANS ("Program je ze zagnan"), nullptr);
+}
+
+void VindorApplication::systemRequestedQuit()
+{
+    quit();
+}
+
+void VindorApplication::addVesselDrawable (std::unique_ptr<juce::Drawable> picture)
+{
+    vesselDrawables.add (picture.release());
+}
+
+void VindorApplication::addArticleDrawable (std::unique_ptr<juce::Drawable> picture)
+{
+    articleDrawables.add (picture.release());
+}
+
+juce::Drawable* VindorApplication::vesselDrawable (int index) const { return vesselDrawables[index]; }
+juce::Drawable* VindorApplication::articleDrawable (int index) const { return articleDrawables[index]; }
+
+VindorApplication* getApplication()
+{
+    return dynamic_cast<VindorApplication*> (juce::JUCEApplicationBase::getInstance());
+}
+
+juce::Drawable* getVesselDrawable (int index)
+{
+    auto* app = getApplication();
+    return app != nullptr ? app->vesselDrawable (index) : nullptr;
+}
+
+juce::Drawable* getArticleDrawable (int index)
+{
+    auto* app = getApplication();
+    return app != nullptr ? app->articleDrawable (index) : nullptr;
+}

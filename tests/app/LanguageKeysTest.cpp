@@ -1,0 +1,100 @@
+// Every text the code translates must have a line in each of the three language files, or the
+// key itself would show on screen in that language.
+#include <gtest/gtest.h>
+#include <juce_core/juce_core.h>
+
+#include <regex>
+#include <string>
+
+namespace
+{
+// Keys the code builds or looks up without a TRANS literal; each needs its line as well.
+const char* const kComposedKeys[] = {
+    "decimalna_vejica",
+    "language_combo_2", "language_combo_3", "language_combo_4",
+};
+
+juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
+
+// The bytes a C++ string literal stands for, read as UTF-8.
+juce::String unescapeLiteral (const std::string& body)
+{
+    std::string out;
+    for (size_t i = 0; i < body.size(); ++i)
+    {
+        char c = body[i];
+        if (c != '\\' || i + 1 >= body.size())
+        {
+            out += c;
+            continue;
+        }
+        c = body[++i];
+        switch (c)
+        {
+            case 'n': out += '\n'; break;
+            case 't': out += '\t'; break;
+            case 'r': out += '\r'; break;
+            case 'x':
+            {
+                int value = 0;
+                while (i + 1 < body.size() && std::isxdigit ((unsigned char) body[i + 1]))
+                    value = value * 16 + juce::CharacterFunctions::getHexDigitValue ((juce::juce_wchar) body[++i]);
+                out += (char) value;
+                break;
+            }
+            default:
+                if (c >= '0' && c <= '7')
+                {
+                    int value = c - '0';
+                    for (int n = 0; n < 2 && i + 1 < body.size() && body[i + 1] >= '0' && body[i + 1] <= '7'; ++n)
+                        value = value * 8 + (body[++i] - '0');
+                    out += (char) value;
+                }
+                else
+                {
+                    out += c; // \" \\ \'
+                }
+        }
+    }
+    return juce::String::fromUTF8 (out.data(), (int) out.size());
+}
+
+juce::StringArray keysUsedInSources()
+{
+    static const std::regex call (R"re((?:\bTRANS|\btranslate)\s*\(\s*"((?:[^"\\\n]|\\.)*)"\s*\))re");
+    juce::StringArray keys;
+    for (const auto& entry : juce::RangedDirectoryIterator (sourceDir().getChildFile ("src"), true, "*.cpp;*.h"))
+    {
+        const auto text = entry.getFile().loadFileAsString().toStdString();
+        for (std::sregex_iterator it (text.begin(), text.end(), call), end; it != end; ++it)
+            keys.addIfNotAlreadyThere (unescapeLiteral ((*it)[1].str()));
+    }
+    for (auto* k : kComposedKeys)
+        keys.addIfNotAlreadyThere (k);
+    keys.sort (true);
+    return keys;
+}
+} // namespace
+
+TEST (LanguageKeys, EveryKeyTheCodeUsesHasATextInEachFile)
+{
+    const auto keys = keysUsedInSources();
+    ASSERT_TRUE (keys.contains ("Program je ze zagnan")); // the scan itself works
+    for (auto* name : { "slovensko.txt", "english.txt", "slo-eng.txt" })
+    {
+        const auto file = sourceDir().getChildFile ("resources").getChildFile (name);
+        ASSERT_TRUE (file.existsAsFile()) << name;
+        juce::LocalisedStrings table (file.loadFileAsString(), true);
+        juce::StringArray missing;
+        for (auto& key : keys)
+            if (! table.getMappings().containsKey (key) || table.getMappings()[key].isEmpty())
+                missing.add ("\"" + key + "\"");
+        EXPECT_TRUE (missing.isEmpty()) << name << " lacks: " << missing.joinIntoString (", ");
+    }
+}
+
+TEST (LanguageKeys, LiteralEscapesAreReadAsTheCodeMeansThem)
+{
+    EXPECT_EQ (unescapeLiteral (R"(Can\xc2\xb4t open)"), juce::String::fromUTF8 ("Can\xc2\xb4t open"));
+    EXPECT_EQ (unescapeLiteral (R"(a \"b\" \\ c\n)"), "a \"b\" \\ c\n");
+}
