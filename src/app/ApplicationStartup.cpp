@@ -200,9 +200,10 @@ void ApplicationStartup::shutdown (Targets targets)
         targets.appProperties.reset();
     }
 
+    // The update check runs on libcurl and OpenSSL: it must be stopped before they are released.
+    vindoro::UpdateChecker::getInstance().cleanUp();
     curl_global_cleanup();
     OPENSSL_cleanup();
-    vindoro::UpdateChecker::getInstance().cleanUp();
 
     if (logger != nullptr)
     {
