@@ -10,6 +10,7 @@
 #include "app/ShippedDatabase.h"
 #include "app/StartupSettings.h"
 #include "app/SystemInformation.h"
+#include "app/VindorApplication.h"
 #include "app/VindorLanguage.h"
 #include "db/SqlitetoXml.h"
 #include "platform/CrashHandler.h"
@@ -229,6 +230,7 @@ void ApplicationStartup::callbackOnShutdown()
 
 void shutdownRequestCallback()
 {
-    if (JUCEApplicationBase::getInstance() != nullptr)
+    // The checker may call from its own thread; the quit is asked on the message thread.
+    if (getApplication() != nullptr)
         MessageManager::callAsync ([] { ApplicationStartup::callbackOnShutdown(); });
 }

@@ -25,7 +25,7 @@ constexpr uint32 kIntroGrey = 0xff4d4d4d;
 class XSession
 {
 public:
-    XSession() : display (XOpenDisplay (nullptr))
+    explicit XSession (const String& displayName) : display (XOpenDisplay (displayName.toRawUTF8()))
     {
         // Without a window manager these atoms may not exist yet, and the framework only takes up
         // the close protocol when they do: make them before the program starts, as a manager would.
@@ -144,6 +144,55 @@ private:
     ::Display* display;
 };
 
+// A screen of the test's own, so the program's window neither covers nor takes the focus from
+// the windows of tests running beside it.
+class PrivateXServer
+{
+public:
+    PrivateXServer()
+    {
+        int fds[2];
+        if (pipe (fds) != 0)
+            return;
+        pid = fork();
+        if (pid == 0)
+        {
+            close (fds[0]);
+            const auto fd = std::to_string (fds[1]);
+            freopen ("/dev/null", "w", stderr);
+            execlp ("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1600x1000x24", "-dpi", "96",
+                    "-nolisten", "tcp", (char*) nullptr);
+            _exit (127);
+        }
+        close (fds[1]);
+        char buffer[32] = {};
+        ssize_t got = 0;
+        for (int i = 0; i < 100 && got <= 0; ++i)
+        {
+            got = read (fds[0], buffer, sizeof (buffer) - 1);
+            if (got <= 0)
+                Thread::sleep (50);
+        }
+        close (fds[0]);
+        if (got > 0)
+            name = ":" + String (buffer).trim();
+    }
+
+    ~PrivateXServer()
+    {
+        if (pid > 0)
+        {
+            kill (pid, SIGTERM);
+            waitpid (pid, nullptr, 0);
+        }
+    }
+
+    String name;
+
+private:
+    pid_t pid = -1;
+};
+
 void savePicture (const Image& image, const String& name)
 {
     if (! image.isValid())
@@ -167,11 +216,12 @@ bool isIntroGrey (const Image& image)
     return true;
 }
 
-pid_t startProgram (const File& program, const File& home, const File& config)
+pid_t startProgram (const File& program, const File& home, const File& config, const String& displayName)
 {
     const pid_t pid = fork();
     if (pid == 0)
     {
+        setenv ("DISPLAY", displayName.toRawUTF8(), 1);
         setenv ("HOME", home.getFullPathName().toRawUTF8(), 1);
         setenv ("XDG_CONFIG_HOME", config.getFullPathName().toRawUTF8(), 1);
         const auto output = home.getChildFile ("output.txt").getFullPathName();
@@ -183,8 +233,8 @@ pid_t startProgram (const File& program, const File& home, const File& config)
     return pid;
 }
 
-// Waits for the process to end; kills it when it does not within the time.
-int waitForExit (pid_t pid, int timeoutMs)
+// Waits for the process to end; -1 when it did not within the time (then killed, if asked).
+int waitForExit (pid_t pid, int timeoutMs, bool killWhenLate = true)
 {
     int status = 0;
     for (int waited = 0; waited < timeoutMs; waited += 50)
@@ -193,8 +243,11 @@ int waitForExit (pid_t pid, int timeoutMs)
             return status;
         Thread::sleep (50);
     }
-    kill (pid, SIGKILL);
-    waitpid (pid, &status, 0);
+    if (killWhenLate)
+    {
+        kill (pid, SIGKILL);
+        waitpid (pid, &status, 0);
+    }
     return -1;
 }
 } // namespace
@@ -217,7 +270,9 @@ TEST (ApplicationStartupTest, ProgramStartsOnAFreshDatabaseShowsIntroThenBoardAn
     const auto program = vtest::resourcesFolder().getParentDirectory().getChildFile ("Vindoro");
     if (! program.existsAsFile())
         GTEST_SKIP() << "the program is not built";
-    XSession x;
+    PrivateXServer server;
+    ASSERT_TRUE (server.name.isNotEmpty()) << "no private X server";
+    XSession x (server.name);
     ASSERT_TRUE (x.isOpen());
 
     vtest::TempFolder temp;
@@ -234,35 +289,49 @@ TEST (ApplicationStartupTest, ProgramStartsOnAFreshDatabaseShowsIntroThenBoardAn
         ASSERT_TRUE (settings.saveIfNeeded());
     }
 
-    const pid_t pid = startProgram (program, home, config);
+    const pid_t pid = startProgram (program, home, config, server.name);
     ASSERT_GT (pid, 0);
 
+    // The main window is final once the start-up has logged it; before that the framework may
+    // still replace its X window (title bar, icon).
+    const auto logFile = common.getChildFile ("Vindoro.log");
     ::Window window = 0;
-    for (int i = 0; i < 300 && window == 0; ++i)
+    for (int i = 0; i < 600 && window == 0; ++i)
     {
         Thread::sleep (100);
-        window = x.findWindow (pid, "Vindoro");
+        if (logFile.loadFileAsString().contains ("launching mainwindow"))
+            window = x.findWindow (pid, "Vindoro");
     }
     if (window == 0)
         waitForExit (pid, 0);
     ASSERT_NE (window, 0u) << "the main window did not appear:\n" << home.getChildFile ("output.txt").loadFileAsString();
 
-    // The framework may replace the window's X window while it settles (title bar, icon): look again.
-    Thread::sleep (1000);
-    window = x.findWindow (pid, "Vindoro");
-    ASSERT_NE (window, 0u);
-    const auto intro = x.capture (window);
+    // The first frames may still be on their way: look again before deciding.
+    Image intro;
+    for (int attempt = 0; attempt < 10 && ! isIntroGrey (intro); ++attempt)
+    {
+        Thread::sleep (300);
+        intro = x.capture (window);
+    }
     savePicture (intro, "program-intro");
     EXPECT_TRUE (isIntroGrey (intro)) << "the board opens covered by the intro";
 
     x.click (window, intro.getWidth() / 2, intro.getHeight() / 2);
-    Thread::sleep (300);
-    const auto board = x.capture (window);
+    Image board;
+    for (int attempt = 0; attempt < 10 && (! board.isValid() || isIntroGrey (board)); ++attempt)
+    {
+        Thread::sleep (300);
+        board = x.capture (window);
+    }
     savePicture (board, "program-board");
     EXPECT_FALSE (isIntroGrey (board)) << "a click on the logo shows the board";
 
-    x.requestClose (window);
-    const int status = waitForExit (pid, 20000);
+    int status = -1;
+    for (int attempt = 0; attempt < 3 && status == -1; ++attempt)
+    {
+        x.requestClose (window);
+        status = waitForExit (pid, attempt < 2 ? 10000 : 20000, attempt == 2);
+    }
     ASSERT_NE (status, -1) << "the program did not end after its window was closed:\n"
                            << common.getChildFile ("Vindoro.log").loadFileAsString().getLastCharacters (3000);
     EXPECT_TRUE (WIFEXITED (status) && WEXITSTATUS (status) == 0) << status;
