@@ -25,8 +25,14 @@ constexpr uint32 kIntroGrey = 0xff4d4d4d;
 class XSession
 {
 public:
-    explicit XSession (const String& displayName) : display (XOpenDisplay (displayName.toRawUTF8()))
+    explicit XSession (const String& displayName)
     {
+        for (int i = 0; i < 100 && display == nullptr; ++i)
+        {
+            display = XOpenDisplay (displayName.toRawUTF8());
+            if (display == nullptr)
+                Thread::sleep (50);
+        }
         // Without a window manager these atoms may not exist yet, and the framework only takes up
         // the close protocol when they do: make them before the program starts, as a manager would.
         if (display != nullptr)
@@ -141,7 +147,7 @@ public:
     }
 
 private:
-    ::Display* display;
+    ::Display* display = nullptr;
 };
 
 // A screen of the test's own, so the program's window neither covers nor takes the focus from
@@ -273,7 +279,7 @@ TEST (ApplicationStartupTest, ProgramStartsOnAFreshDatabaseShowsIntroThenBoardAn
     PrivateXServer server;
     ASSERT_TRUE (server.name.isNotEmpty()) << "no private X server";
     XSession x (server.name);
-    ASSERT_TRUE (x.isOpen());
+    ASSERT_TRUE (x.isOpen()) << "cannot reach the private X server " << server.name;
 
     vtest::TempFolder temp;
     const auto home = temp.file ("home"), config = home.getChildFile (".config");
