@@ -4,19 +4,22 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 source scripts/services.sh
+source scripts/displays.sh
 
 vindoro_install_missing
 BUILD_DIR="${BUILD_DIR:-build}"
 vindoro_build "$BUILD_DIR"
 
 export TZ=Europe/Ljubljana
-vindoro_services_start
-trap vindoro_services_stop EXIT
 jobs="$(nproc)"
+trap 'vindoro_services_stop; vindoro_displays_stop' EXIT
+vindoro_services_start
+vindoro_displays_start "$jobs" "$PWD/$BUILD_DIR/displays.json"
 
-# A fixed screen and pixel density, so GUI tests measure the same everywhere.
-xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96 -nolisten tcp" \
-  ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$jobs" --timeout 600
+# Every running test has a virtual X server to itself, with a fixed screen and pixel density
+# (tests/run-with-own-display.sh), so GUI tests measure the same everywhere.
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$jobs" --timeout 600 \
+  --resource-spec-file "$PWD/$BUILD_DIR/displays.json"
 
 # The benchmarks must keep running; a short pass shows their ratios without deciding anything.
 "$BUILD_DIR/vindoro_bench" --benchmark_min_time=0.05

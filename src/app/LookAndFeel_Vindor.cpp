@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/Log.h"
 #include "app/LookAndFeel_Vindor_DocumentWindowButton.h"
+#include "app/SystemInformation.h"
 
 #include <cmath>
 
@@ -20,9 +21,7 @@ Colour withAlphaFraction (uint32 argb, float alpha)
 // (a screen set to 96 dpi reports 95.96); the whole number is what the display was set to.
 float firstDisplayDpi()
 {
-    if (auto* display = Desktop::getInstance().getDisplays().getPrimaryDisplay())
-        return (float) std::round (display->dpi);
-    return 0.0f;
+    return (float) std::round (getDisplayDpi());
 }
 } // namespace
 

@@ -29,9 +29,9 @@ constexpr int kHarvest = 1, kTransfer = 2, kOperation = 3, kBottling = 4, kCella
 }
 } // namespace
 
-const std::vector<MainContentComponent::BoardEntry>& MainContentComponent::boardEntries()
+static std::vector<MainContentComponent::BoardEntry>& mutableBoardEntries()
 {
-    static const std::vector<BoardEntry> entries {
+    static std::vector<MainContentComponent::BoardEntry> entries {
         { "Trgatev", kHarvest, "Trgatev", { { "Cancel", 0 }, { "OK", 1 } } },
         { "Pretok", kTransfer, "Pretok vina", { { "Cancel", 0 }, { "OK", 1 } } },
         { "Opravilo", kOperation, "Opravilo", { { "Cancel", 0 }, { "OK", 1 } } },
@@ -48,10 +48,31 @@ const std::vector<MainContentComponent::BoardEntry>& MainContentComponent::board
     return entries;
 }
 
-bool MainContentComponent::isWindowAvailable (int)
+const std::vector<MainContentComponent::BoardEntry>& MainContentComponent::boardEntries()
+{
+    return mutableBoardEntries();
+}
+
+static const MainContentComponent::BoardEntry* findEntry (int code)
+{
+    for (const auto& entry : MainContentComponent::boardEntries())
+        if (entry.code == code)
+            return &entry;
+    return nullptr;
+}
+
+bool MainContentComponent::isWindowAvailable (int code)
 {
     // The function windows come with their own subsystems; each wires its board button when it lands.
-    return false;
+    const auto* entry = findEntry (code);
+    return entry != nullptr && entry->launch != nullptr;
+}
+
+void MainContentComponent::setLauncher (int code, Launcher launcher)
+{
+    for (auto& entry : mutableBoardEntries())
+        if (entry.code == code)
+            entry.launch = launcher;
 }
 
 MainContentComponent::MainContentComponent()
@@ -63,6 +84,7 @@ MainContentComponent::MainContentComponent()
         button->setEnabled (isWindowAvailable (entry.code));
         addAndMakeVisible (button);
         buttonCodes.add (entry.code);
+        openWindows.add (KWindowRef());
     }
 
     tabs = std::make_unique<VindorTabbedComponent> (this);
@@ -111,11 +133,92 @@ void MainContentComponent::resized()
 
 void MainContentComponent::buttonClicked (Button* button)
 {
+    // While a window opened from the board is tracked, every button only brings it forward.
+    for (int i = 0; i < openWindows.size(); ++i)
+    {
+        if (auto* open = openWindows[i].get())
+        {
+            vindoro::vlog ("MainContentComponent::buttonClicked", "okno " + buttons[i]->getButtonText() + " je se odprto");
+            if (auto* window = dynamic_cast<Component*> (open))
+                window->toFront (true);
+            return;
+        }
+    }
+
     const int index = buttons.indexOf (dynamic_cast<TextButton*> (button));
     if (index < 0)
     {
         vindoro::vlog ("MainContentComponent::buttonClicked", "FATAL ERROR: buttons index -1");
         return;
+    }
+
+    const auto* entry = findEntry (buttonCodes[index]);
+    if (entry == nullptr || entry->launch == nullptr)
+        return;
+
+    clearButtons();
+    for (const auto& [label, code] : entry->windowButtons)
+        addButton (translate (label), code, true, false);
+
+    openWindows.set (index, KWindowRef (entry->launch (translate (entry->titleKey), this, this)));
+}
+
+void MainContentComponent::changeListenerCallback (ChangeBroadcaster* source)
+{
+    auto* window = dynamic_cast<KWindow*> (source);
+    if (window == nullptr)
+        return;
+
+    int index = -1;
+    for (int i = 0; i < openWindows.size(); ++i)
+        if (openWindows[i].get() == window)
+            index = i;
+
+    if (index < 0)
+    {
+        vindoro::vlog ("MainContentComponent::changeListenerCallback", "FATAL ERROR: kwindows index -1");
+        return;
+    }
+
+    const int exitValue = window->getExitValue();
+    vindoro::vlog ("MainContentComponent::changeListenerCallback", "exit state:" + String (exitValue));
+
+    auto forget = [this, index] { openWindows.set (index, KWindowRef()); };
+
+    switch (buttonCodes[index])
+    {
+        case kHarvest:
+        case kTransfer:
+        case kOperation:
+        case kBottling:
+            if (exitValue != 0)
+                reloadJournalList();
+            forget();
+            break;
+
+        case kCellars:
+        case kStock:
+        case kIssuedInvoices:
+        case kReceivedInvoices:
+            reloadJournalList();
+            forget();
+            break;
+
+        case kReports:
+        case kParties:
+            forget();
+            break;
+
+        case kCashRegister:
+            // Only a finished receipt closes the register window; otherwise it stays open, untracked.
+            if (exitValue == 1)
+                window->closeKW();
+            reloadJournalList();
+            forget();
+            break;
+
+        default:
+            break;
     }
 }
 

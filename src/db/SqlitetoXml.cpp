@@ -1,6 +1,7 @@
 #include "db/SqlitetoXml.h"
 #include "db/DbConnection.h"
 #include "db/SqlValueText.h"
+#include "platform/FileReplace.h"
 #include "app/Globals.h"
 #include "app/Log.h"
 
@@ -16,7 +17,6 @@ namespace
 using Lock = std::lock_guard<std::recursive_mutex>;
 
 const juce::Identifier kItem ("ITEM");
-const juce::Identifier kOriginal ("ORIGINAL");
 
 /** Column "type" of the row tree: decided by the first row's storage class. */
 int columnKindOf (int storageClass)
@@ -146,8 +146,8 @@ bool SqlitetoXml::connect()
     String message;
     if (! DbConnection::open (file, message))
     {
-        vindoro::vlog ("SqlitetoXml::connect", String (juce::CharPointer_UTF8 ("Can\xc2\xb4t open database in filename")) + message);
-        lastError = TRANS ("Can\xc2\xb4t open database in file ") + message;
+        vindoro::vlog ("SqlitetoXml::connect", String (juce::CharPointer_UTF8 ("Can´t open database in filename")) + message);
+        lastError = juce::translate (String (juce::CharPointer_UTF8 ("Can´t open database in file "))) + message;
         return false;
     }
     vindoro::vlog ("SqlitetoXml::connect", "************************* NEW CONNECTION TO DB");
@@ -238,9 +238,7 @@ std::unique_ptr<XmlElement> SqlitetoXml::sqlFetch (const String& sql)
     const bool hasRow = step == SQLITE_ROW;
     std::vector<juce::Identifier> names;
     std::vector<int> kinds;
-    std::vector<bool> kept; // table columns: their read values are kept so a save writes only what changed
     std::vector<XmlElement*> built;
-    bool anyKept = false;
 
     for (int i = 0; i < count; ++i)
     {
@@ -258,8 +256,6 @@ std::unique_ptr<XmlElement> SqlitetoXml::sqlFetch (const String& sql)
         built.push_back (column);
         names.emplace_back (name.isNotEmpty() ? name : String ("_"));
         kinds.push_back (kind);
-        kept.push_back (table.isNotEmpty());
-        anyKept = anyKept || table.isNotEmpty();
     }
     // Children are a singly linked list: prepending in reverse keeps building linear in the row count.
     for (auto it = built.rbegin(); it != built.rend(); ++it)
@@ -273,16 +269,8 @@ std::unique_ptr<XmlElement> SqlitetoXml::sqlFetch (const String& sql)
     while (rc == SQLITE_ROW)
     {
         auto* item = new XmlElement (kItem);
-        XmlElement* original = anyKept ? new XmlElement (kOriginal) : nullptr;
         for (int i = 0; i < count; ++i)
-        {
-            const String value = valueOfColumn (st, i, kinds[(size_t) i]);
-            item->setAttribute (names[(size_t) i], value);
-            if (kept[(size_t) i])
-                original->setAttribute (names[(size_t) i], value);
-        }
-        if (original != nullptr)
-            item->prependChildElement (original);
+            item->setAttribute (names[(size_t) i], valueOfColumn (st, i, kinds[(size_t) i]));
         built.push_back (item);
         rc = sqlite3_step (st);
     }
@@ -507,22 +495,6 @@ String refusalText (const XmlElement* column, const String& value)
     return TRANS ("Not a number in column ") + column->getStringAttribute ("org_name") + ": '" + value + "'";
 }
 
-/** Keeps the values now in the database as the row's originals, so the next save compares against them. */
-void rememberOriginals (XmlElement* row, const XmlElement* columnsElement, const String& table)
-{
-    auto* original = row->getChildByName (kOriginal);
-    if (original == nullptr)
-    {
-        original = new XmlElement (kOriginal);
-        row->prependChildElement (original);
-    }
-    for (auto* column : columnsElement->getChildWithTagNameIterator ("COLUMN"))
-        if (column->getStringAttribute ("org_table") == table)
-        {
-            const auto name = column->getStringAttribute ("name");
-            original->setAttribute (name, row->getStringAttribute (name));
-        }
-}
 } // namespace
 
 bool SqlitetoXml::buildInsert (XmlElement* row, const String& table, const String& key, String& sql)
@@ -546,31 +518,8 @@ bool SqlitetoXml::buildInsert (XmlElement* row, const String& table, const Strin
     return true;
 }
 
-bool SqlitetoXml::buildUpdate (XmlElement* row, const String& table, const juce::StringArray& keys,
-                               String& sql, juce::StringArray& written)
+bool SqlitetoXml::buildUpdate (XmlElement* row, const String& table, const juce::StringArray& keys, String& sql)
 {
-    const auto* original = row->getChildByName (kOriginal);
-    juce::StringArray sets;
-    written.clear();
-    for (auto* column : columns->getChildWithTagNameIterator ("COLUMN"))
-    {
-        if (column->getStringAttribute ("org_table") != table || keys.contains (column->getStringAttribute ("org_name")))
-            continue;
-        const auto name = column->getStringAttribute ("name");
-        const auto value = row->getStringAttribute (name);
-        // A value the user did not touch stays as the database holds it (NULL, a blob, another type).
-        if (original != nullptr && original->hasAttribute (name) && original->getStringAttribute (name) == value)
-            continue;
-        String literal;
-        if (! literalFor (column, value, literal))
-        {
-            lastError = refusalText (column, value);
-            return false;
-        }
-        sets.add (column->getStringAttribute ("org_name") + "=" + literal);
-        written.add (name);
-    }
-
     juce::StringArray conditions;
     for (int k = keys.size(); --k >= 0;)
     {
@@ -583,8 +532,53 @@ bool SqlitetoXml::buildUpdate (XmlElement* row, const String& table, const juce:
         }
         conditions.add (keys[k] + "=" + literal);
     }
-    sql = sets.isEmpty() ? String()
-                         : "UPDATE " + table + " SET " + sets.joinIntoString (",") + " WHERE " + conditions.joinIntoString (" AND ") + ";";
+    const auto where = " WHERE " + conditions.joinIntoString (" AND ");
+
+    juce::Array<const XmlElement*> candidates;
+    juce::StringArray tableColumns;
+    for (auto* column : columns->getChildWithTagNameIterator ("COLUMN"))
+        if (column->getStringAttribute ("org_table") == table && ! keys.contains (column->getStringAttribute ("org_name")))
+        {
+            candidates.add (column);
+            tableColumns.add (column->getStringAttribute ("org_name"));
+        }
+    sql.clear();
+    if (candidates.isEmpty())
+        return true;
+
+    // The row as the database holds it now: a value the user did not touch reads back as the same
+    // text and is left alone, so a NULL, a blob or a value of another type is never rewritten.
+    const String read = "SELECT " + tableColumns.joinIntoString (",") + " FROM " + table + where;
+    vindoro::vlog ("SqlitetoXml::saveModified", read);
+    sqlite3_stmt* st = nullptr;
+    int step = 0;
+    if (! prepareAndStep ("SqlitetoXml::saveModified", read, st, step))
+        return false;
+    if (step != SQLITE_ROW)
+    {
+        sqlite3_finalize (st);
+        lastError = TRANS ("Row not found in table ") + table + where;
+        return false;
+    }
+    juce::StringArray sets;
+    for (int i = 0; i < candidates.size(); ++i)
+    {
+        auto* column = candidates.getUnchecked (i);
+        const auto value = row->getStringAttribute (column->getStringAttribute ("name"));
+        if (valueOfColumn (st, i, column->getIntAttribute ("type", 0)) == value)
+            continue;
+        String literal;
+        if (! literalFor (column, value, literal))
+        {
+            sqlite3_finalize (st);
+            lastError = refusalText (column, value);
+            return false;
+        }
+        sets.add (tableColumns[i] + "=" + literal);
+    }
+    sqlite3_finalize (st);
+    if (! sets.isEmpty())
+        sql = "UPDATE " + table + " SET " + sets.joinIntoString (",") + where + ";";
     return true;
 }
 
@@ -619,7 +613,6 @@ int SqlitetoXml::saveInserted (const String& key, bool addCount)
             return -1;
         row->setAttribute (key, String (id));
         row->removeAttribute ("inserted");
-        rememberOriginals (row, columns, table);
         ++count;
     }
     if (addCount && count > 0)
@@ -632,6 +625,7 @@ int SqlitetoXml::saveModified (const juce::StringArray& keys)
 {
     vindoro::vlog ("SqlitetoXml::saveModified", "inside");
     ok = false;
+    Lock lock (DbConnection::mutex()); // no other thread writes between the reads and the updates
     const auto table = findTable (keys.isEmpty() ? String() : keys[0]);
     if (columns == nullptr || columns->getNumChildElements() == 0 || table.isEmpty())
     {
@@ -646,8 +640,7 @@ int SqlitetoXml::saveModified (const juce::StringArray& keys)
         if (! isModified (row))
             continue;
         String sql;
-        juce::StringArray written;
-        if (! buildUpdate (row, table, keys, sql, written))
+        if (! buildUpdate (row, table, keys, sql))
         {
             vindoro::vlog ("SqlitetoXml::saveModified", "ERROR: " + lastError);
             return -1;
@@ -672,7 +665,6 @@ int SqlitetoXml::saveModified (const juce::StringArray& keys)
             }
         }
         p.row->removeAttribute ("modified");
-        rememberOriginals (p.row, columns, table);
         ++count;
     }
     ok = true;
@@ -721,8 +713,7 @@ String SqlitetoXml::getSaveModifiedSQL (const juce::StringArray& keys)
         if (! isModified (row))
             continue;
         String sql;
-        juce::StringArray written;
-        if (! buildUpdate (row, table, keys, sql, written))
+        if (! buildUpdate (row, table, keys, sql))
         {
             vindoro::vlog ("SqlitetoXml::getSaveModifiedSQL", "ERROR: " + lastError);
             return {};
@@ -769,12 +760,48 @@ bool SqlitetoXml::checkCompliance (const String& field, const String& value)
 //==============================================================================
 // Database file copies
 
-bool SqlitetoXml::backupDatabase (const juce::File&)
+namespace
 {
-    return false;
+juce::File databaseFile()
+{
+    auto* settings = getUserSettings();
+    const auto path = settings != nullptr ? settings->getValue ("dbfilename", {}) : String();
+    return path.isNotEmpty() ? juce::File (path) : juce::File();
+}
+} // namespace
+
+bool SqlitetoXml::backupDatabase (const juce::File& target)
+{
+    // Under the lock no statement of this process is half-way; inside a transaction the file is
+    // not in a committed state, so no copy is taken then.
+    Lock lock (DbConnection::mutex());
+    if (DbConnection::transactionDepth() > 0)
+        return false;
+    const auto from = databaseFile();
+    if (from == juce::File() || ! from.existsAsFile())
+        return false;
+    if (FileReplace::isSameFile (from, target))
+        return true;
+    return FileReplace::copyOver (from, target);
 }
 
-bool SqlitetoXml::restoreDatabase (const juce::File&)
+bool SqlitetoXml::restoreDatabase (const juce::File& source)
 {
-    return false;
+    Lock lock (DbConnection::mutex());
+    if (DbConnection::transactionDepth() > 0)
+        return false;
+    const auto to = databaseFile();
+    if (FileReplace::isSameFile (source, to))
+        return true;
+    if (to == juce::File() || ! source.existsAsFile())
+        return false;
+
+    // The connection must never go on using a file that was replaced under it.
+    disconnect();
+    if (! FileReplace::copyOver (source, to))
+        return false;
+    // A journal left beside the old file would be played into the restored one at the next open.
+    for (auto* suffix : { "-journal", "-wal", "-shm" })
+        to.getSiblingFile (to.getFileName() + suffix).deleteFile();
+    return true;
 }

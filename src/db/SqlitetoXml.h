@@ -112,6 +112,5 @@ private:
     void failWith (const juce::String& method, const juce::String& error);
     juce::String findTable (const juce::String& key) const;
     bool buildInsert (juce::XmlElement* row, const juce::String& table, const juce::String& key, juce::String& sql);
-    bool buildUpdate (juce::XmlElement* row, const juce::String& table, const juce::StringArray& keys,
-                      juce::String& sql, juce::StringArray& written);
+    bool buildUpdate (juce::XmlElement* row, const juce::String& table, const juce::StringArray& keys, juce::String& sql);
 };

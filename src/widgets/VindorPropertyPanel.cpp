@@ -1,4 +1,5 @@
 #include "widgets/VindorPropertyPanel.h"
+#include "app/LookAndFeel_Vindor.h"
 #include "widgets/RTextPropertyComponent.h"
 
 #include <cmath>
@@ -12,6 +13,8 @@ constexpr int kSingleLineTextHeight = 25; // the framework's height of a one-lin
 // The program's font size in pixels while its own look-and-feel is the desktop's default.
 std::optional<float> programFontSize()
 {
+    if (auto* lf = dynamic_cast<LookAndFeel_Vindor*> (&juce::LookAndFeel::getDefaultLookAndFeel()))
+        return lf->getDefaultFontSize();
     return std::nullopt;
 }
 

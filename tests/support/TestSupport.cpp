@@ -3,14 +3,18 @@
 #include "db/SqlitetoXml.h"
 
 #include <X11/Xlib.h>
+#include <cstdlib>
 
 namespace vtest
 {
 TempFolder::TempFolder()
 {
-    folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                 .getNonexistentChildFile ("vindoro-test", "", false);
-    folder.createDirectory();
+    // mkdtemp, not a "nonexistent child": test programs of several worktrees run at once, and a
+    // name checked free and then created can be taken (and later deleted) by another process.
+    auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                       .getChildFile ("vindoro-test-XXXXXX").getFullPathName().toStdString();
+    if (mkdtemp (pattern.data()) != nullptr)
+        folder = juce::File (pattern);
 }
 
 TempFolder::~TempFolder() { folder.deleteRecursively(); }

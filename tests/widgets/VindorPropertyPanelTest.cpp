@@ -3,7 +3,14 @@
 #include "widgets/VindorBooleanPropertyComponent.h"
 #include "widgets/VindorChoicePropertyComponent.h"
 #include "widgets/VindorButtonPropertyComponent.h"
+#include "widgets/RTextPropertyComponent.h"
+#include "widgets/ValButtonPropertyComponent.h"
 #include "WidgetTestSupport.h"
+#include "app/LookAndFeel_Vindor.h"
+#include "support/TestSupport.h"
+
+#include <cmath>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -154,4 +161,91 @@ TEST (VindorPropertyPanel, DestroyingOrClearingDeletesEveryRowLastFirst)
     EXPECT_TRUE (panel.isEmpty());
     EXPECT_EQ (deaths, 4);
     EXPECT_EQ (panel.getTotalContentHeight(), 0);
+}
+
+namespace
+{
+// Installs the program's look-and-feel as the default while it lives (font size 6 mm).
+struct ProgramLook
+{
+    ProgramLook()
+    {
+        settings.user().setValue ("fontsize_mm", 6.0);
+        look = std::make_unique<LookAndFeel_Vindor>();
+        juce::LookAndFeel::setDefaultLookAndFeel (look.get());
+    }
+    ~ProgramLook() { juce::LookAndFeel::setDefaultLookAndFeel (nullptr); }
+    vtest::TestSettings settings;
+    std::unique_ptr<LookAndFeel_Vindor> look;
+};
+} // namespace
+
+TEST (PropertyRowHeight, FollowsTheProgramsFontSize)
+{
+    ProgramLook program;
+    const float font = program.look->getDefaultFontSize();
+    const int base = (int) std::nearbyint (font / 0.7);
+    if (program.look->getScreenDpi() == 96.0f)
+    {
+        EXPECT_FLOAT_EQ (font, 22.5f);
+        EXPECT_EQ (base, 32);
+    }
+
+    juce::Value v;
+    VindorTextPropertyComponent single (v, "one", 50, false);
+    VindorTextPropertyComponent multi (v, "many", 500, true);
+    VindorBooleanPropertyComponent check (v, "b", "on");
+    VindorChoicePropertyComponent choice (v, "c", { "a" }, { 1 });
+    struct Button : VindorButtonPropertyComponent
+    {
+        Button() : VindorButtonPropertyComponent ("btn") {}
+        void buttonClicked() override {}
+    } button;
+
+    EXPECT_EQ (propertyRowHeight (nullptr), base);
+    EXPECT_EQ (single.getPreferredHeight(), base);
+    EXPECT_EQ (multi.getPreferredHeight(), 4 * base);
+    EXPECT_EQ (check.getPreferredHeight(), base);
+    EXPECT_EQ (choice.getPreferredHeight(), base);
+    EXPECT_EQ (button.getPreferredHeight(), base);
+
+    // a multi-line picker row is 100 high whatever the font size
+    struct Picker : ValButtonPropertyComponent
+    {
+        Picker (juce::Value& value) : ValButtonPropertyComponent (value, "p", 2000, true, 0.2, true) {}
+        void buttonClicked() override {}
+        juce::String getButtonText() const override { return "..."; }
+    } tallPicker (v);
+    EXPECT_EQ (tallPicker.getPreferredHeight(), 100);
+    RTextPropertyComponent amount (v, "Skupaj");
+    EXPECT_EQ (amount.getPreferredHeight(), base);
+}
+
+TEST (VindorPropertyPanel, TitleBarsTakeTheProgramsRowHeight)
+{
+    ProgramLook program;
+    const int base = propertyRowHeight (nullptr);
+    juce::Value v;
+    VindorPropertyPanel panel;
+    panel.setSize (500, 600);
+    panel.addSection ("Title", { new VindorTextPropertyComponent (v, "x", 20, false),
+                                 new VindorTextPropertyComponent (v, "y", 2000, true) }, true);
+    EXPECT_EQ (panel.getTotalContentHeight(), base + base + 4 * base);
+    panel.setSectionOpen (0, false);
+    EXPECT_EQ (panel.getTotalContentHeight(), base);
+}
+
+TEST (ShowMessageOKModal, ReturnsAtOnceAndLeavesAModalWarningBox)
+{
+    juce::Component associated;
+    showMessageOKModal ("Napaka", "Kleti ni mogoce prebrati.", &associated);
+    auto* mcm = juce::ModalComponentManager::getInstance();
+    ASSERT_EQ (mcm->getNumModalComponents(), 1);
+    auto* alert = dynamic_cast<juce::AlertWindow*> (mcm->getModalComponent (0));
+    ASSERT_NE (alert, nullptr);
+    EXPECT_EQ (alert->getName(), "Napaka");
+    EXPECT_EQ (alert->getNumButtons(), 1);
+    mcm->cancelAllModalComponents();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    EXPECT_EQ (mcm->getNumModalComponents(), 0);
 }

@@ -1,0 +1,94 @@
+#include "widgets/TableColumnSpec.h"
+
+namespace
+{
+juce::StringArray readNames (const char* const* list)
+{
+    juce::StringArray out;
+    if (list != nullptr)
+        for (auto p = list; *p != nullptr && **p != 0; ++p)
+            out.add (juce::String::fromUTF8 (*p));
+    return out;
+}
+
+juce::Array<int> readTypes (const int* list)
+{
+    juce::Array<int> out;
+    if (list != nullptr)
+        for (auto p = list; *p != 0; ++p)
+            out.add (*p);
+    return out;
+}
+
+juce::Array<int> readWidths (const int* list)
+{
+    juce::Array<int> out;
+    if (list != nullptr)
+        for (auto p = list; *p > 0; ++p)
+            out.add (*p);
+    return out;
+}
+} // namespace
+
+TableColumnSpec::TableColumnSpec (const juce::String& p, const char* const* hidden, const char* const* shown,
+                                  const int* types, const int* widths)
+    : valid (true), prefix (p), hiddenColumns (readNames (hidden)), columns (readNames (shown)),
+      columnTypes (readTypes (types)), columnWidths (readWidths (widths))
+{
+}
+
+TableColumnSpec::TableColumnSpec (const juce::String& p, const char* const* hidden, const char* const* shown,
+                                  const int* types, const int* widths, const char* const* stats,
+                                  const int* statKindList)
+    : TableColumnSpec (p, hidden, shown, types, widths)
+{
+    statColumns = readNames (stats);
+    statKinds = readTypes (statKindList);
+}
+
+int TableColumnSpec::indexOfColumn (const juce::String& name) const
+{
+    return columns.indexOf (name); // StringArray::indexOf is exact and case-sensitive
+}
+
+bool TableColumnSpec::isHidden (const juce::String& name) const
+{
+    return hiddenColumns.contains (name);
+}
+
+int TableColumnSpec::typeAt (int index) const
+{
+    return juce::isPositiveAndBelow (index, columnTypes.size()) ? columnTypes[index] : 0;
+}
+
+int TableColumnSpec::widthAt (int index) const
+{
+    return juce::isPositiveAndBelow (index, columnWidths.size()) ? columnWidths[index] : 0;
+}
+
+const char* const kKosovnicaQuery =
+    "SELECT a.ime AS ime,a.datumkreiranja AS datumkreiranja,a.cena AS cena,k.stevilo AS stevilo,"
+    "a.cena * k.stevilo AS cenaskupaj,k.id AS id,ko.glavna AS glavna FROM pkosovnica AS k "
+    "LEFT JOIN kosovnica AS ko ON ko.id=k.kosovnica LEFT JOIN artikel AS a ON a.id=k.artikel ";
+
+const TableColumnSpec& kosovnicaColumnSpec()
+{
+    static const char* const hidden[] = { "id", "glavna", "" };
+    static const char* const shown[] = { "ime", "datumkreiranja", "cena", "stevilo", "cenaskupaj", "" };
+    static const int types[] = { 6, 22, 11, 17, 11, 0 };
+    static const int widths[] = { 25, 15, 10, 10, 15, 0 };
+    static const char* const stats[] = { "ime", "stevilo", "cenaskupaj", "" };
+    static const int kinds[] = { 2, 3, 3, 0 };
+    static const TableColumnSpec spec ("pregledbazekosovnica_", hidden, shown, types, widths, stats, kinds);
+    return spec;
+}
+
+const TableColumnSpec& klavzuleColumnSpec()
+{
+    static const char* const hidden[] = { "id", "active", "" };
+    static const char* const shown[] = { "besedilo", "" };
+    static const int types[] = { 9, 0 };
+    static const int widths[] = { 200, 0 };
+    static const TableColumnSpec spec ("klavzule_", hidden, shown, types, widths);
+    return spec;
+}

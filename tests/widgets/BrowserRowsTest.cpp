@@ -1,0 +1,99 @@
+#include "widgets/BrowserRows.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const SortAlphabet latin ("abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+
+// A result tree of (id, skupina, masa) rows with its COLUMNS element.
+std::unique_ptr<juce::XmlElement> makeTree (std::initializer_list<std::tuple<int, const char*, double>> rows)
+{
+    auto root = std::make_unique<juce::XmlElement> ("SQLITE_DATA");
+    auto* columns = root->createNewChildElement ("COLUMNS");
+    int id = 1;
+    for (auto* name : { "id", "skupina", "masa" })
+    {
+        auto* c = columns->createNewChildElement ("COLUMN");
+        c->setAttribute ("columnId", id++);
+        c->setAttribute ("name", name);
+    }
+    auto* data = root->createNewChildElement ("DATA");
+    for (auto& [rid, group, masa] : rows)
+    {
+        auto* r = data->createNewChildElement ("ITEM");
+        r->setAttribute ("id", rid);
+        r->setAttribute ("skupina", group);
+        r->setAttribute ("masa", masa);
+    }
+    return root;
+}
+
+juce::StringArray column (const juce::XmlElement& data, const char* name)
+{
+    juce::StringArray out;
+    for (auto* r : data.getChildIterator())
+        out.add (r->getStringAttribute (name));
+    return out;
+}
+
+TableColumnSpec reportSpec()
+{
+    static const char* const hidden[] = { "id", "" };
+    static const char* const shown[] = { "skupina", "masa", "" };
+    static const int types[] = { 6, 11, 0 };
+    static const int widths[] = { 10, 10, 0 };
+    static const char* const stats[] = { "skupina", "masa", "" };
+    static const int kinds[] = { 2, 3, 0 };
+    return TableColumnSpec ("test_", hidden, shown, types, widths, stats, kinds);
+}
+} // namespace
+
+TEST (BrowserRowsTest, SortsByValueThenIdBothWays)
+{
+    auto tree = makeTree ({ { 10, "b", 1 }, { 9, "a", 2 }, { 2, "b", 3 }, { 1, "a10", 4 }, { 3, "a2", 5 } });
+    auto* data = tree->getChildByName ("DATA");
+    BrowserRows::sortRows (*data, "skupina", 1, latin);
+    EXPECT_EQ (column (*data, "id"), juce::StringArray ({ "9", "3", "1", "2", "10" }));
+    BrowserRows::sortRows (*data, "skupina", -1, latin);
+    EXPECT_EQ (column (*data, "id"), juce::StringArray ({ "10", "2", "1", "3", "9" }));
+    EXPECT_EQ (data->getNumChildElements(), 5);
+}
+
+TEST (BrowserRowsTest, SummaryRowAfterEachGroupWithItsStatistics)
+{
+    auto tree = makeTree ({ { 1, "A", 10 }, { 2, "A", 5 }, { 3, "B", 7 } });
+    auto* data = tree->getChildByName ("DATA");
+    data->getChildElement (1)->setAttribute ("modified", 1);
+
+    juce::StringArray marked;
+    const int added = BrowserRows::insertSummaryRows (*data, tree->getChildByName ("COLUMNS"), "skupina", reportSpec(),
+                                                      [&] (juce::XmlElement& row, const juce::String& value)
+                                                      {
+                                                          row.setAttribute ("ign_stats", 1);
+                                                          row.setAttribute ("delnastatistika_value", value);
+                                                          marked.add (value);
+                                                      });
+    EXPECT_EQ (added, 2);
+    EXPECT_EQ (marked, juce::StringArray ({ "A", "B" }));
+    ASSERT_EQ (data->getNumChildElements(), 5);
+    EXPECT_EQ (column (*data, "id"), juce::StringArray ({ "1", "2", "", "3", "" }));
+
+    auto* summaryA = data->getChildElement (2);
+    EXPECT_EQ (summaryA->getStringAttribute ("delnastatistika_value"), "A");
+    EXPECT_DOUBLE_EQ (summaryA->getDoubleAttribute ("masa"), 15.0);
+    EXPECT_EQ (summaryA->getStringAttribute ("skupina"), "test_stats_skupina"); // the title, translated
+    EXPECT_FALSE (summaryA->hasAttribute ("modified"));                         // copied from a modified row, yet no record
+    EXPECT_DOUBLE_EQ (data->getChildElement (4)->getDoubleAttribute ("masa"), 7.0);
+}
+
+TEST (BrowserRowsTest, QuickSearchPrefixAndContains)
+{
+    auto tree = makeTree ({ { 1, " Abeceda", 0 }, { 2, "kabel", 0 }, { 3, "ABC", 0 }, { 4, "xyz", 0 } });
+    const auto& data = *tree->getChildByName ("DATA");
+    EXPECT_EQ (BrowserRows::findSearchMatches (data, "skupina", "ab"), juce::Array<int> ({ 0, 2 }));
+    EXPECT_EQ (BrowserRows::findSearchMatches (data, "skupina", "%ab"), juce::Array<int> ({ 0, 1, 2 }));
+    EXPECT_EQ (BrowserRows::findSearchMatches (data, "skupina", "%"), juce::Array<int> ({ 0, 1, 2, 3 }));
+    EXPECT_TRUE (BrowserRows::findSearchMatches (data, "skupina", "  ").isEmpty());
+    EXPECT_TRUE (BrowserRows::findSearchMatches (data, "nothere", "a").isEmpty());
+}
