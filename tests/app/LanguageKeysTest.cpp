@@ -98,3 +98,25 @@ TEST (LanguageKeys, LiteralEscapesAreReadAsTheCodeMeansThem)
     EXPECT_EQ (unescapeLiteral (R"(Can\xc2\xb4t open)"), juce::String::fromUTF8 ("Can\xc2\xb4t open"));
     EXPECT_EQ (unescapeLiteral (R"(a \"b\" \\ c\n)"), "a \"b\" \\ c\n");
 }
+
+// The framework keeps the last line of a key, so a key written twice silently overrides the
+// first text (a date format once lost its Slovenian form that way).
+TEST (LanguageKeys, NoKeyIsWrittenTwice)
+{
+    for (auto* name : { "slovensko.txt", "english.txt", "slo-eng.txt" })
+    {
+        const auto file = sourceDir().getChildFile ("resources").getChildFile (name);
+        juce::StringArray lines, seen, twice;
+        lines.addLines (file.loadFileAsString());
+        for (auto& line : lines)
+        {
+            if (! line.startsWithChar ('"') || ! line.contains ("\" = \""))
+                continue;
+            const auto key = line.upToFirstOccurrenceOf ("\" = \"", false, false).substring (1).toLowerCase();
+            if (seen.contains (key))
+                twice.addIfNotAlreadyThere (key);
+            seen.add (key);
+        }
+        EXPECT_TRUE (twice.isEmpty()) << name << " repeats: " << twice.joinIntoString (", ");
+    }
+}
