@@ -10,6 +10,7 @@
 #include "app/ShippedDatabase.h"
 #include "app/StartupSettings.h"
 #include "app/SystemInformation.h"
+#include "app/VindorApplication.h"
 #include "app/VindorLanguage.h"
 #include "db/SqlitetoXml.h"
 #include "platform/CrashHandler.h"
@@ -29,6 +30,16 @@ const char* const kInit = "VindorApplication::initialise";
 void log (const String& message)
 {
     vindoro::vlog (kInit, message.substring (0, vindoro::kMaxLogMessageLength));
+}
+
+// The framework names the program after argv[0], which is a bare name when started through the
+// search path; the kernel's link names the file itself.
+File programFolder()
+{
+    const auto self = File ("/proc/self/exe").getLinkedTarget();
+    if (self.existsAsFile())
+        return self.getParentDirectory();
+    return File::getSpecialLocation (File::currentExecutableFile).getParentDirectory();
 }
 } // namespace
 
@@ -94,8 +105,7 @@ bool ApplicationStartup::initialise (Targets targets)
     File resources (storedResources);
     if (storedResources.isEmpty())
     {
-        resources = vindoro::startup::defaultResourcesFolder (
-            common, File::getSpecialLocation (File::currentExecutableFile).getParentDirectory());
+        resources = vindoro::startup::defaultResourcesFolder (common, programFolder());
         log ("resourcepath from JUCE:" + resources.getFullPathName());
     }
 
@@ -191,9 +201,10 @@ void ApplicationStartup::shutdown (Targets targets)
         targets.appProperties.reset();
     }
 
+    // The update check runs on libcurl and OpenSSL: it must be stopped before they are released.
+    vindoro::UpdateChecker::getInstance().cleanUp();
     curl_global_cleanup();
     OPENSSL_cleanup();
-    vindoro::UpdateChecker::getInstance().cleanUp();
 
     if (logger != nullptr)
     {
@@ -219,6 +230,7 @@ void ApplicationStartup::callbackOnShutdown()
 
 void shutdownRequestCallback()
 {
-    if (JUCEApplicationBase::getInstance() != nullptr)
+    // The checker may call from its own thread; the quit is asked on the message thread.
+    if (getApplication() != nullptr)
         MessageManager::callAsync ([] { ApplicationStartup::callbackOnShutdown(); });
 }

@@ -2,6 +2,9 @@
 
 #include "app/Globals.h"
 #include "app/Log.h"
+#include "partners/PaymentReferences.h"
+#include "partners/StrankaRecord.h"
+#include "partners/StrankaTaxNumber.h"
 #include "platform/CupsPrinter.h"
 #include "platform/GhostscriptApi.h"
 
@@ -159,7 +162,217 @@ void takeFromTop (juce::Rectangle<int>& area, float amount)
 {
     area.removeFromTop ((int) amount);
 }
+
+juce::String userSetting (const char* key)
+{
+    auto* props = getUserSettings();
+    return props != nullptr ? props->getValue (key, {}) : juce::String();
+}
+
+float heightOf (const juce::GlyphArrangement& glyphs)
+{
+    return glyphs.getNumGlyphs() > 0 ? glyphs.getBoundingBox (0, -1, true).getHeight() : 0.0f;
+}
 } // namespace
+
+bool myPrint::printHeader (myPrint* output, juce::Font& font, juce::Rectangle<int>& area, myPrint* printer)
+{
+    const char* method = "myPrint::printHeader";
+    if (noPrinter (method, printer))
+        return false;
+    const auto& company = getPodjetje();
+    const float space = (float) settingOf (printer, "space");
+    const float m = (float) (settingOf (printer, "border") * 2.0);
+
+    auto columns = area.toFloat();
+    const float w = columns.getWidth();
+    auto right = columns.removeFromRight (0.4f * w);
+    auto logo = columns.removeFromLeft (0.2f * w);
+    auto middle = columns;
+
+    float h = (float) (printer->mmToPoints (43) - printer->getBorderPTS().getTop());
+    if (h < 1.0f)
+    {
+        vindoro::vlog (method, "ERROR: glavapts negativen:" + juce::String (h));
+        h = 0.146f * (float) area.getHeight();
+    }
+    if (h > (float) area.getHeight())
+        return false;
+    const auto logoBox = logo.withHeight (h);
+
+    // Middle column: name, address lines, contact lines.
+    middle = middle.reduced (m);
+    juce::StringArray address;
+    for (const auto& line : { company.naslov, company.posta, company.DrzavaDolgo })
+        if (line.isNotEmpty())
+            address.add (line);
+    juce::String contacts;
+    int contactLines = 0;
+    if (company.email.isNotEmpty())
+    {
+        contacts << TRANS ("stranka_email") << ": " << company.email;
+        ++contactLines;
+    }
+    if (company.web.isNotEmpty())
+    {
+        if (contacts.isNotEmpty())
+            contacts << "\n";
+        contacts << TRANS ("stranka_web") << ": " << company.web;
+        ++contactLines;
+    }
+    const bool crowded = address.size() == 3 && contactLines == 2;
+    const float addressHeight = crowded ? 11.0f : 12.0f;
+    const float contactHeight = crowded ? 9.0f : 10.0f;
+
+    juce::GlyphArrangement middleGlyphs;
+    font = font.withHeight (16.0f).withStyle (juce::Font::plain);
+    middleGlyphs.addFittedText (font, company.ime, middle.getX(), middle.getY(), middle.getWidth(), 16.0f + space,
+                                juce::Justification::topLeft, 1, 1.0f);
+    float y = middle.getY() + 16.0f + space;
+    if (address.size() > 0)
+    {
+        font = font.withHeight (addressHeight);
+        middleGlyphs.addFittedText (font, address.joinIntoString ("\n"), middle.getX(), y, middle.getWidth(),
+                                    (addressHeight + space) * (float) address.size(), juce::Justification::topLeft,
+                                    address.size(), 1.0f);
+    }
+    y += (addressHeight + space) * (float) address.size();
+    if (contactLines > 0)
+    {
+        font = font.withHeight (contactHeight);
+        middleGlyphs.addFittedText (font, contacts, middle.getX(), y, middle.getWidth(), (contactHeight + space) * (float) contactLines,
+                                    juce::Justification::topLeft, contactLines, 1.0f);
+    }
+    const float middleHeight = heightOf (middleGlyphs);
+    if (middleHeight > (float) area.getHeight())
+        return false;
+
+    // Right column: the company's numbers, one line each.
+    right = right.reduced (m);
+    font = font.withHeight (11.0f).withStyle (juce::Font::plain);
+    juce::StringArray numbers;
+    const juce::String taxNumber = getStrankaTaxNumber (company);
+    if (taxNumber.isNotEmpty())
+        numbers.add ((company.tipdavka ? TRANS ("Stranka_Vat") : TRANS ("Stranka_davcna")) + ": " + taxNumber);
+    if (company.maticna.isNotEmpty())
+        numbers.add (TRANS ("stranka_maticna") + ": " + company.maticna);
+    if (company.IBAN.isNotEmpty())
+        numbers.add (TRANS ("iban_iban") + ": " + groupByFour (company.IBAN));
+    if (company.swift.isNotEmpty())
+        numbers.add (TRANS ("iban_swift") + ": " + company.swift);
+    juce::GlyphArrangement rightGlyphs;
+    float rightY = right.getY();
+    for (const auto& line : numbers)
+    {
+        rightGlyphs.addFittedText (font, line, right.getX(), rightY, right.getWidth(), 11.0f + space,
+                                   juce::Justification::topRight, 1, 1.0f);
+        rightY += 11.0f + space;
+    }
+    const float rightHeight = heightOf (rightGlyphs);
+    if (rightHeight > (float) area.getHeight())
+        return false;
+
+    if (output != nullptr)
+    {
+        const juce::String logoFile = userSetting ("logofile");
+        if (logoFile.isNotEmpty())
+            output->drawDrawable (juce::File (logoFile), logoBox.reduced (m));
+        drawGlyphs (output, middleGlyphs);
+        drawGlyphs (output, rightGlyphs);
+    }
+    takeFromTop (area, juce::jmax (middleHeight, rightHeight, h));
+
+    auto* props = getUserSettings();
+    const double separator = props != nullptr ? props->getDoubleValue ("headerseparator", 0.0) : 0.0;
+    if (separator > 0.0)
+    {
+        const auto bar = area.removeFromTop (printer->mmToPoints (separator));
+        if (output != nullptr)
+        {
+            output->setFill (juce::Colours::black);
+            output->fillRect (bar.toFloat());
+        }
+    }
+    return true;
+}
+
+bool myPrint::printKrajUporabnik (myPrint* output, juce::Font& font, juce::Rectangle<int>& area, myPrint* printer,
+                                  juce::String rightText)
+{
+    const char* method = "myPrint::printKrajUporabnik";
+    if (noPrinter (method, printer))
+        return false;
+    const float f = (float) (settingOf (printer, "border") * 10.0);
+    const float space = (float) settingOf (printer, "space");
+    const auto r = area.toFloat().withTrimmedTop (f).withTrimmedLeft (f).withTrimmedRight (f);
+    const auto& company = getPodjetje();
+    const juce::String place = company.naselje.isNotEmpty() ? company.naselje : TRANS ("Print_Racun_Kraj_manjka");
+    const juce::String today = juce::Time::getCurrentTime().formatted (TRANS ("%Y-%m-%d"));
+    const float below = (10.0f + space) * 2.0f;
+
+    juce::GlyphArrangement glyphs;
+    font = font.withHeight (10.0f).withStyle (juce::Font::plain);
+    glyphs.addFittedText (font, TRANS ("Print_Racun_Kraj"), r.getX(), r.getY(), r.getWidth(), (10.0f + space) * 2.0f,
+                          juce::Justification::topLeft, 2, 1.0f);
+    glyphs.addFittedText (font, rightText, r.getX(), r.getY(), r.getWidth(), (10.0f + space) * 2.0f,
+                          juce::Justification::topRight, 2, 1.0f);
+    font = font.withHeight (12.0f);
+    glyphs.addFittedText (font, place + ", " + today, r.getX(), r.getY() + below, r.getWidth(), (12.0f + space) * 2.0f,
+                          juce::Justification::topLeft, 2, 1.0f);
+    glyphs.addFittedText (font, userSetting ("uporabnikdolgoime"), r.getX(), r.getY() + below, r.getWidth(),
+                          (12.0f + space) * 2.0f, juce::Justification::topRight, 2, 1.0f);
+    const float height = heightOf (glyphs);
+    if (height + f > (float) area.getHeight())
+        return tooTallForAnyPage (method, printer, height + f);
+    drawGlyphs (output, glyphs);
+    takeFromTop (area, height + f);
+    return true;
+}
+
+bool myPrint::printFooter (myPrint* output, juce::Font& font, juce::Rectangle<int>& area, myPrint* printer, int page, int pages)
+{
+    const char* method = "myPrint::printFooter";
+    if (noPrinter (method, printer))
+        return false;
+    const float g = (float) (settingOf (printer, "border") * 2.0);
+    const float space = (float) settingOf (printer, "space");
+    const auto r = area.toFloat().reduced (g);
+    font = font.withHeight (8.0f).withStyle (juce::Font::plain);
+    juce::GlyphArrangement glyphs;
+    glyphs.addFittedText (font, getFooterText (page, pages, true), r.getX(), r.getY(), r.getWidth(), (8.0f + space) * 3.0f,
+                          juce::Justification::centredTop, 3, 1.0f);
+    const float height = heightOf (glyphs);
+    if (height + g > (float) area.getHeight())
+        return tooTallForAnyPage (method, printer, height + g);
+    drawGlyphs (output, glyphs);
+    takeFromTop (area, height + g);
+    return true;
+}
+
+juce::String myPrint::getFooterText (int page, int pages, bool withContacts)
+{
+    const auto& company = getPodjetje();
+    juce::String text = company.dolgoime;
+    if (withContacts)
+    {
+        text << " " << company.naslov << " " << company.posta << " " << company.DrzavaDolgo;
+        const std::pair<juce::String, juce::String> contacts[] = {
+            { TRANS ("stranka_email"), company.email },     { TRANS ("stranka_web"), company.web },
+            { TRANS ("stranka_telefon"), company.telefon }, { TRANS ("stranka_telefon2"), company.telefon2 },
+            { TRANS ("stranka_faks"), company.faks },       { TRANS ("stranka_mobi"), company.mobi },
+        };
+        for (const auto& [label, value] : contacts)
+            if (value.isNotEmpty())
+                text << " " << label << ": " << value;
+        text << " " << userSetting ("b_drugo") << "\n\n";
+    }
+    else if (text.isNotEmpty())
+    {
+        text << "\n\n";
+    }
+    text << TRANS ("Print_PageNumber_footer") << " " << page << "/" << pages;
+    return text;
+}
 
 bool myPrint::printTitle (myPrint* output, juce::Font& font, juce::Rectangle<int>& area, myPrint* printer, juce::String text)
 {

@@ -261,6 +261,49 @@ TEST_F (VindorWindowTest, AnOpenerDeletedBeforeItsChildIsNotCalled)
     EXPECT_EQ (alive.getComponent(), nullptr);
 }
 
+TEST_F (VindorWindowTest, ContentWithoutItsWindowPointerStillReachesTheWindowThroughItsParents)
+{
+    vtest::LogCapture log;
+    wtest::RecordingOpener opener;
+    opener.addButton ("Close", 0);
+    auto* content = new wtest::RecordingContent();
+    auto* window = VindorWindow::launchNormal ("Posredno", content, &opener, &opener);
+    content->myWindow = nullptr;
+
+    content->notifyKWindowListener();
+    EXPECT_TRUE (log.contains ("trying to inform parent along hard way"));
+    ASSERT_EQ (opener.answers.size(), 1u);
+    EXPECT_EQ (opener.answers[0].source, static_cast<KWindow*> (window));
+    window->closeKW();
+    pump();
+}
+
+TEST_F (VindorWindowTest, OpenerClosingTheChildInsideTheClickLeavesOneDeletion)
+{
+    vtest::LogCapture log;
+    wtest::RecordingOpener opener;
+    opener.addButton ("Save", 1);
+    opener.onAnswer = [&opener] (KWindow* source) { EXPECT_TRUE (opener.checkChildResult (source, 1, 3)); };
+    auto* content = new wtest::RecordingContent();
+    juce::Component::SafePointer<juce::Component> alive (content);
+    auto* window = VindorWindow::launchNormal ("Dvojno zapiranje", content, &opener, &opener);
+    opener.currentChild = window;
+
+    window->getButton (0)->triggerClick();
+    pump();
+
+    EXPECT_EQ (alive.getComponent(), nullptr);
+    EXPECT_EQ (opener.currentChild.get(), nullptr);
+    int closes = 0, finished = 0;
+    for (auto& line : log.lines())
+    {
+        closes += line.contains ("<VindorWindow::closeKW> inside Dvojno zapiranje") ? 1 : 0;
+        finished += line.contains ("<NormalKWindowCallback::kwFinished> here:1") ? 1 : 0;
+    }
+    EXPECT_EQ (closes, 2) << "once by the opener, once by the bar";
+    EXPECT_EQ (finished, 1);
+}
+
 TEST_F (VindorWindowTest, ListenerThatIsNoSetupGetsOkAndCancel)
 {
     juce::Component plain;

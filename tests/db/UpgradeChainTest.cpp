@@ -339,3 +339,40 @@ TEST (UpgradeChainShippedSchema, PostOfficesFileMatchesTheDataAndTheShippedRows)
     EXPECT_TRUE (fromFile.lastError.isEmpty()) << fromFile.lastError;
     EXPECT_EQ (fromFile.rows ("SELECT stevilka,ime,drzava,active FROM posta ORDER BY id"), expected);
 }
+
+TEST (SchemaStepFrame, LogLinesVersionRowAndTheConnectionClosedAfterwards)
+{
+    vtest::UpgradeDb db ({}, juce::String (kTwoTables) + "INSERT INTO settings (ime, val_s, val_i) VALUES ('dbmanteinance', '', 0);");
+    vtest::LogCapture log;
+    UpgradeRun run;
+    {
+        vindoro::SchemaStep step (run, "update_from_40_to_41", 40, 41);
+        EXPECT_TRUE (step.exec ("PRAGMA foreign_keys=ON"));
+        EXPECT_FALSE (step.exec ("INSERT INTO nikjer VALUES (1)"));   // logged, counted, and the step goes on
+        EXPECT_TRUE (step.exec ("UPDATE matka SET ime='b' WHERE id=1"));
+    }
+    EXPECT_FALSE (SqlitetoXml::isConnected());   // foreign-key enforcement never carries into the next step
+    EXPECT_EQ (run.getFailedStatements(), 1);
+    EXPECT_EQ (db.version(), 41);
+    EXPECT_EQ (db.value ("SELECT ime FROM matka WHERE id=1"), "b");
+    EXPECT_TRUE (log.contains ("<update_from_40_to_41> Updating database from v.40 to v.41"));
+    EXPECT_TRUE (log.contains ("<update_from_40_to_41> Update finished"));
+    EXPECT_TRUE (log.contains ("no such table: nikjer"));
+    {
+        vindoro::SchemaStep step (run, "manteinance_from_0_to_1", 0, 1, vindoro::SchemaStep::Kind::maintenance);
+    }
+    EXPECT_EQ (db.level(), 1);
+    EXPECT_TRUE (log.contains ("<manteinance_from_0_to_1> Manteinance of database from v.0 to v.1"));
+    EXPECT_TRUE (log.contains ("<manteinance_from_0_to_1> Manteinance finished"));
+}
+
+TEST (SchemaStepFrame, CreateTextsReadFromTheDatabaseAreLoggedBeforeAndAfterTheirEdits)
+{
+    vtest::UpgradeDb db ({ "v2-schema.sql", "v2-coderows.sql" });
+    vtest::LogCapture log;
+    UpgradeRun run;
+    vindoro::SchemaSteps::update_from_2_to_3 (run);
+    EXPECT_TRUE (log.contains ("<update_from_2_to_3> pred spreminjanjem: CREATE TABLE `parcela` ("));
+    EXPECT_TRUE (log.contains ("<update_from_2_to_3> po spreminjanju: CREATE TABLE `parcela_nova` ("));
+    EXPECT_TRUE (log.contains ("CONSTRAINT `parcela_ibfk_1` FOREIGN KEY (`vinogradnik`) REFERENCES `stranka` (`id`)"));
+}
