@@ -139,6 +139,7 @@ TEST_F (BrowserDatabase, RealPagesRenderedToPng)
     b.sortOrderChanged (1, true);
     b.rowAt (3)->setAttribute ("bkg_colour", juce::Colour (0xFF008000).withAlpha (0.2f).toString());
     auto settings = printSettings();
+    settings.setValue ("preview", false); // written to the file only, no viewer
     vtest::TempFolder folder;
     const auto file = folder.file ("tabela.ps");
     std::unique_ptr<myPS> job (myPS::initFile (file, 0, "tabela", false));
