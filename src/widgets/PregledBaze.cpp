@@ -1994,3 +1994,90 @@ int PregledBaze::printReport (juce::Rectangle<int> area, myPrint& printer, Vindo
     }
     return page + 1;
 }
+
+//==============================================================================
+namespace
+{
+struct PosColumn { juce::String name; int width; char align; };
+
+PosColumn splitPosColumn (const juce::String& text)
+{
+    PosColumn c;
+    c.name = text.upToFirstOccurrenceOf (":", false, false);
+    const int first = text.indexOfChar (':'), last = text.lastIndexOfChar (':');
+    const auto widthText = first < 0 ? juce::String() : first == last ? text.substring (first + 1) : text.substring (first + 1, last);
+    c.width = juce::jmax (0, widthText.getIntValue());
+    const auto alignment = last < 0 ? text : text.substring (last + 1);
+    c.align = alignment.containsIgnoreCase ("L") ? 'L' : alignment.containsIgnoreCase ("R") ? 'R' : 'C';
+    return c;
+}
+
+juce::String alignToWidth (const juce::String& text, const PosColumn& c)
+{
+    switch (c.align)
+    {
+        case 'L': return text.paddedRight (' ', c.width);
+        case 'R': return text.paddedLeft (' ', c.width);
+        default: return text.paddedLeft (' ', c.width / 2).paddedRight (' ', c.width);
+    }
+}
+
+// One blank between cells while the receipt line has room, else the line ends.
+void appendCellSeparator (juce::String& text, int lineWidth)
+{
+    const auto currentLine = text.fromLastOccurrenceOf ("\n", false, false);
+    text << (currentLine.length() < lineWidth ? " " : "\n");
+}
+} // namespace
+
+juce::String PregledBaze::printTablePOS (int lineWidth, const juce::StringArray& columnList)
+{
+    const auto separator = juce::String ("-").paddedLeft ('-', lineWidth) + "\n";
+    auto& l = printLayout;
+    l.printRows = 0;
+    if (auto* d = getData())
+        for (auto* row : d->getChildIterator())
+            if (! row->getBoolAttribute ("deleted"))
+                ++l.printRows;
+    vlog ("PregledBaze::printTablePOS", "prestel vrstice:" + juce::String (l.printRows));
+    if (printsStatsRow())
+    {
+        vlog ("PregledBaze::printTablePOS", "Stejem tudi zadnjo summary vrstico");
+        ++l.printRows;
+    }
+    vlog ("PregledBaze::printTablePOS", "prestel vrstice skupaj z summary:" + juce::String (l.printRows));
+    l.printWidths.clearQuick();
+
+    std::vector<PosColumn> cols;
+    juce::String line;
+    vlog ("PregledBaze::printTablePOS", "printam header");
+    for (const auto& text : columnList)
+    {
+        const auto c = splitPosColumn (text);
+        cols.push_back (c);
+        l.printWidths.add ((float) c.width);
+        auto title = columnSpec.valid && columnSpec.indexOfColumn (c.name) >= 0 ? juce::translate (columnSpec.prefix + c.name) : c.name;
+        if (title.length() > c.width)
+            title = title.substring (0, c.width - 1) + ".";
+        line << alignToWidth (title, c);
+        appendCellSeparator (line, lineWidth);
+    }
+    auto result = line + separator;
+    line.clear();
+
+    if (auto* d = getData())
+        for (auto* row : d->getChildIterator())
+        {
+            if (row->getBoolAttribute ("deleted"))
+                continue;
+            for (const auto& c : cols)
+            {
+                auto justification = juce::Justification (juce::Justification::centred);
+                line << alignToWidth (getTextForCell (row, c.name, justification).substring (0, c.width), c);
+                appendCellSeparator (line, lineWidth);
+            }
+        }
+    result << line;
+    vlog ("PregledBaze::printTablePOS", "koncal printanje tabele:" + result);
+    return result;
+}

@@ -86,6 +86,9 @@ public:
     /** Prints the statistics block from statistic `startIndex` on (-1 or 0: the first). 0 when the
         block is complete, else the index to go on from on the next page (-1: nothing fitted yet). */
     virtual int printTableStats (myPrint* output, juce::Rectangle<int> area, int startIndex, int& usedBottom);
+    /** The rows as fixed-width receipt text: titles, a line of dashes, then the cells of the listed
+        columns ("name:width:alignment"), each cut and padded to its width. */
+    virtual juce::String printTablePOS (int lineWidth, const juce::StringArray& columnList);
     virtual bool hasGroupExport() { return false; }
     virtual void groupExport() {}
 

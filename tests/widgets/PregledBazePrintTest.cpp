@@ -153,3 +153,25 @@ TEST_F (BrowserDatabase, RealPagesRenderedToPng)
     const auto rendered = vtest::renderPages (file, juce::File ("/tmp"), "browser-print", 50);
     EXPECT_EQ (rendered.size(), pages);
 }
+
+TEST_F (BrowserDatabase, ReceiptTableInFixedColumns)
+{
+    add ("xy", 12, 12);
+    add ("gone", 1, 1);
+    static const char* const hidden[] = { "" };
+    static const char* const shown[] = { "kolicina", "ime", "" };
+    static const int types[] = { 10, 6, 0 };
+    static const int widths[] = { 4, 5, 0 };
+    const TableColumnSpec spec ("p_", hidden, shown, types, widths);
+    TestBrowser b ("SELECT id, ime, kolicina FROM pbtest", false, spec);
+    b.sortOrderChanged (1, true);
+    SQLtoXml::setDeleted (b.rowAt (1), true);
+
+    // The title "p_kolicina" is longer than its column: cut with a "."; the deleted row is left out.
+    EXPECT_EQ (b.printTablePOS (10, { "kolicina:4:r", "ime:5:L" }), "p_k. p_ime\n----------\n  12 xy   \n");
+    EXPECT_EQ (b.printTablePOS (10, {}), "----------\n");
+    // Centred: padded on the left to half the width, then on the right; "id" is no shown column: empty cells.
+    EXPECT_EQ (b.printTablePOS (8, { "id:8:C" }), "  id    \n--------\n        \n");
+    // A width that is no number: empty cells, the title ".".
+    EXPECT_EQ (b.printTablePOS (10, { "ime:x:L" }), ". ----------\n ");
+}
