@@ -7,11 +7,10 @@
 # the PDFs the queue writes. The tests find it through the exported variables:
 #   CUPS_SERVER            the scheduler's socket (libcups and the lp tools use it)
 #   VINDORO_CUPS_PDF_DIR   where the queue writes its PDFs
-#   VINDORO_CUPS_QUEUE     the queue's name (also the scheduler's default destination)
+#   VINDORO_CUPS_QUEUE     the queue's name (also the scheduler's default destination); unique
+#                          per run, because cups-pdf reads its queue's settings from one shared folder
 #   VINDORO_CUPS_FAILED    set (with the reason) when the scheduler could not be started; the
 #                          printing tests then fail instead of skipping.
-VINDORO_CUPS_QUEUE_NAME="VindoroTestPDF"
-
 vindoro_cups_fail() {
   echo "services: CUPS: $*" >&2
   export VINDORO_CUPS_FAILED="$*"
@@ -34,6 +33,7 @@ vindoro_cups_start() {
 
   VINDORO_CUPS_DIR="$(mktemp -d /tmp/vindoro-cups.XXXXXX)"
   local d="$VINDORO_CUPS_DIR"
+  VINDORO_CUPS_QUEUE_NAME="VindoroPDF_${d##*.}"
   mkdir -p "$d/conf/ppd" "$d/spool/tmp" "$d/cache" "$d/state/certs" "$d/log" "$d/run" "$d/out" "$d/pdfspool"
   # Filters run as the scheduler's unprivileged user: it must reach the spool and the output.
   chmod 0755 "$d" "$d/conf" "$d/spool" "$d/cache" "$d/state" "$d/log" "$d/run"

@@ -1,5 +1,6 @@
 #include "app/ApplicationStartup.h"
 
+#include "app/DatabaseStartupChecks.h"
 #include "app/DateTime.h"
 #include "app/Globals.h"
 #include "app/Log.h"
@@ -154,6 +155,13 @@ bool ApplicationStartup::initialise (Targets targets)
         }
     }
     log ("dbfilename:" + settings.getValue ("dbfilename"));
+
+    if (DatabaseStartupChecks::run() == DatabaseStartupChecks::Outcome::quit)
+    {
+        // The user has been told why; the framework's shut-down releases what was set up so far.
+        JUCEApplicationBase::quit();
+        return false;
+    }
 
     if (settings.getIntValue ("LookAndFeel", 1) == 1)
     {

@@ -245,7 +245,53 @@ bool VindorWindowAction::printAction (VindorPrintSettings* settings)
     return false;
 }
 
-int VindorWindowAction::printReport (juce::Rectangle<int>, myPrint&, VindorPrintSettings&, myPrint*, int)
+int VindorWindowAction::printReport (juce::Rectangle<int> area, myPrint& printer, VindorPrintSettings& settings,
+                                     myPrint* output, int totalPages)
 {
-    return 0;
+    const VindorPrintSettings layoutSettings (settings);
+    juce::Font font (12.0f);
+    juce::Font textFont (font);
+    textFont.setBold (false);
+    textFont.setHeight ((float) printer.mmToPoints (10.0));
+
+    int pages = 0;
+    juce::Rectangle<int> page;
+    auto startPage = [&]
+    {
+        if (pages > 0 && output != nullptr)
+        {
+            logAction ("printReport", "starting a new page " + juce::String (pages));
+            output->newPage (pages);
+        }
+        ++pages;
+        page = area;
+        auto footer = page.removeFromBottom ((int) (area.getHeight() * 0.05));
+        printer.printFooter (output, font, footer, &printer, pages, totalPages);
+    };
+
+    const std::function<bool()> steps[] = {
+        [&] { return printer.printHeader (output, font, page, &printer); },
+        [&] { return printer.printVSpace (page, &printer, 9.0f); },
+        [&] { return printer.printText (output, textFont, page, &printer, TRANS ("fix VindorWindowAction::printReport"),
+                                        juce::Justification (1), false); },
+    };
+
+    startPage();
+    bool pageIsFresh = true;
+    for (auto& step : steps)
+    {
+        while (! step())
+        {
+            // A step that does not fit even on an empty page would start pages without end.
+            if (pageIsFresh)
+            {
+                logAction ("printReport", "ERROR: a part does not fit on an empty page");
+                return pages;
+            }
+            startPage();
+            pageIsFresh = true;
+        }
+        pageIsFresh = false;
+    }
+    return pages;
 }

@@ -1,6 +1,9 @@
 #include "app/VindorWindowSetup.h"
 #include "app/Log.h"
+#include "app/VindorWindow.h"
 #include "app/VindorWindowAction.h"
+#include "print/PrintDialog.h"
+#include "widgets/PregledBaze.h"
 
 VindorWindowSetup::~VindorWindowSetup()
 {
@@ -52,18 +55,44 @@ bool VindorWindowSetup::checkChildResult (KWindow* source, int expectedCode, int
     return true;
 }
 
-juce::XmlElement* VindorWindowSetup::callback_getSelectedRow (KWindow*, int)
+juce::XmlElement* VindorWindowSetup::callback_getSelectedRow (KWindow* source, int mode)
 {
+    auto* child = currentChild.get();
+    if (source != nullptr && source == child && child->getExitValue() == ButtonCode::select)
+    {
+        juce::XmlElement* row = nullptr;
+        if (auto* browser = dynamic_cast<PregledBaze*> (child->getAction()))
+            row = browser->getSelectedRow();
+
+        if (mode == 2 || mode == 3)
+            child->closeKW();
+        if (mode == 1 || mode == 3)
+            currentChild = nullptr;
+
+        if (row != nullptr)
+            return row;
+    }
+
     vindoro::vlog ("VindorWindowSetup::callback_getSelectedRow", "WARNING: row pointer is empty");
     return nullptr;
 }
 
-KWindow* VindorWindowSetup::openPrintDialog (VindorWindowAction*, int, const juce::String&)
+KWindow* VindorWindowSetup::openPrintDialog (VindorWindowAction* requester, int flags, const juce::String& settingsPrefix)
 {
-    return nullptr;
+    clearButtons();
+    addButton (TRANS ("Cancel"), ButtonCode::cancel, true, false);
+    addButton (TRANS ("Preview"), ButtonCode::preview, true, false);
+    addButton (TRANS ("Print"), ButtonCode::print, true, false);
+
+    auto* dialog = new PrintDialog (requester, flags, settingsPrefix);
+    auto* window = VindorWindow::launchModal (TRANS ("Print"), dialog, dynamic_cast<juce::Component*> (requester),
+                                              dynamic_cast<juce::Component*> (this));
+    currentChild = window;
+    return window;
 }
 
 PrintDialog* VindorWindowSetup::getPrintDialog()
 {
-    return nullptr;
+    auto* child = currentChild.get();
+    return child != nullptr ? dynamic_cast<PrintDialog*> (child->getAction()) : nullptr;
 }

@@ -2,7 +2,8 @@
 // A scoped transaction on the process-wide connection: BEGIN IMMEDIATE when made, COMMIT when the
 // scope ends well, ROLLBACK when a statement inside it failed, it was marked failed, or an exception
 // leaves the scope. Nested scopes become savepoints. It holds the connection's lock for its whole
-// life, so no other thread's statement falls into it; make and end it on the same thread.
+// life, so no other thread's statement falls into it; make and end it on the same thread, and
+// never wait inside it for a worker thread that needs the database (it would wait for ever).
 #include <juce_core/juce_core.h>
 
 #include <mutex>

@@ -67,9 +67,13 @@ public:
     static void setModified (juce::XmlElement* row);
     static bool isInserted (const juce::XmlElement* row);
     static bool isModified (const juce::XmlElement* row);
-    /** INSERTs every row marked inserted; rows inserted, -3 (no table for the key) or -1 (refused or failed). */
+    /** INSERTs every row marked inserted; rows inserted, -3 (no table for the key) or -1 (a value
+        refused before anything ran, or a failed statement). Numbers go in unquoted only when they
+        are numbers (a decimal comma becomes a point). */
     int saveInserted (const juce::String& key, bool addCount);
-    /** UPDATEs the changed values of every row marked modified; rows updated, -3 or -1. */
+    /** UPDATEs, in every row marked modified, only the values that differ from the stored row;
+        rows saved (a row without changes counts and runs nothing), -3, or -1 (a refused value,
+        a key that is no number or a row no longer in the table: nothing runs). */
     int saveModified (const juce::StringArray& keys);
     int saveModified (const juce::String& key);
     int saveModified (const char* key) { return saveModified (juce::String (key)); }

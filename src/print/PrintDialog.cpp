@@ -2,6 +2,8 @@
 
 #include "app/Log.h"
 #include "app/MessageBoxes.h"
+#include "platform/CupsPrinter.h"
+#include "widgets/VindorChoicePropertyComponent.h"
 
 namespace
 {
@@ -30,6 +32,20 @@ PrintDialog::PrintDialog (VindorWindowAction* requesterToUse, int flags, const j
         addRow ("fontsizenotes");
     if ((flags & kFlagSummary) != 0)
         addRow ("zbirnik");
+    // The printer: one of the scheduler's destinations, or its default (empty). Remembered per
+    // prefix like the other choices; the job hands it to CUPS.
+    dialogSettings.add ("printer", juce::String(), false, true);
+    {
+        juce::StringArray names { TRANS ("PrintDestinationDefault") };
+        juce::Array<juce::var> destinations { juce::String() };
+        for (const auto& name : CupsPrinter::getDestinationNames())
+        {
+            names.add (name);
+            destinations.add (name);
+        }
+        rows.add (new VindorChoicePropertyComponent (dialogSettings.getValue ("printer"), TRANS ("PrintDestination"),
+                                                     names, destinations));
+    }
     // The number of header lines is not a dialog key: asking leaves a log line and no row.
     if (auto* row = dialogSettings.getComponent ("headerlines", "headerlines", {}))
         rows.add (row);

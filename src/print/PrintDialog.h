@@ -10,7 +10,7 @@ class PrintDialog : public VindorWindowAction, public juce::Component, private j
 {
 public:
     /** flags: 4 language, 8 paper, 16 delivery notes, 64 notes font, 128 summary only; the
-        number of copies is always shown. */
+        number of copies and the printer (the CUPS destinations) are always shown. */
     PrintDialog (VindorWindowAction* requester, int flags, const juce::String& prefix);
     ~PrintDialog() override;
 

@@ -260,6 +260,9 @@ bool myPS::save (juce::String printerName)
 
     if (auto* memory = dynamic_cast<juce::MemoryOutputStream*> (ownedStream.get()))
     {
+        // The destination chosen in the print dialog comes before the user setting.
+        if (printerName.isEmpty() && printSettings.contains ("printer"))
+            printerName = printSettings.getString ("printer");
         if (printerName.isEmpty())
             if (auto* props = getUserSettings())
                 printerName = props->getValue ("printer", {});

@@ -9,6 +9,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -130,6 +131,56 @@ public:
             XSendEvent (display, window, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &event);
             XSync (display, False);
             Thread::sleep (100);
+        }
+    }
+
+    /** Every viewable top-level window of the process. */
+    std::vector<::Window> windowsOf (pid_t pid)
+    {
+        std::vector<::Window> result;
+        const Atom pidAtom = XInternAtom (display, "_NET_WM_PID", False);
+        ::Window root = DefaultRootWindow (display), parent = 0, *children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree (display, root, &root, &parent, &children, &count) == 0)
+            return result;
+        for (unsigned int i = 0; i < count; ++i)
+        {
+            Atom type = 0;
+            int format = 0;
+            unsigned long items = 0, after = 0;
+            unsigned char* data = nullptr;
+            XWindowAttributes attributes {};
+            if (XGetWindowProperty (display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
+                                    &items, &after, &data) == Success && data != nullptr)
+            {
+                const auto windowPid = (pid_t) *reinterpret_cast<unsigned long*> (data);
+                XFree (data);
+                if (windowPid == pid && XGetWindowAttributes (display, children[i], &attributes) != 0
+                    && attributes.map_state == IsViewable)
+                    result.push_back (children[i]);
+            }
+        }
+        XFree (children);
+        return result;
+    }
+
+    /** Presses and releases Return in the window, as a person answering a message box would. */
+    void pressReturn (::Window window)
+    {
+        XSetInputFocus (display, window, RevertToParent, CurrentTime);
+        for (int type : { KeyPress, KeyRelease })
+        {
+            XEvent event {};
+            event.xkey.type = type;
+            event.xkey.display = display;
+            event.xkey.window = window;
+            event.xkey.root = DefaultRootWindow (display);
+            event.xkey.keycode = XKeysymToKeycode (display, XK_Return);
+            event.xkey.same_screen = True;
+            event.xkey.time = CurrentTime;
+            XSendEvent (display, window, True, type == KeyPress ? KeyPressMask : KeyReleaseMask, &event);
+            XSync (display, False);
+            Thread::sleep (50);
         }
     }
 
@@ -302,11 +353,23 @@ TEST (ApplicationStartupTest, ProgramStartsOnAFreshDatabaseShowsIntroThenBoardAn
     // still replace its X window (title bar, icon).
     const auto logFile = common.getChildFile ("Vindoro.log");
     ::Window window = 0;
+    int answered = 0;
     for (int i = 0; i < 600 && window == 0; ++i)
     {
         Thread::sleep (100);
         if (logFile.loadFileAsString().contains ("launching mainwindow"))
+        {
             window = x.findWindow (pid, "Vindoro");
+        }
+        else if (i % 3 == 2)
+        {
+            // A database without a user, premise, register or company warns before the window opens.
+            for (auto box : x.windowsOf (pid))
+            {
+                x.pressReturn (box);
+                ++answered;
+            }
+        }
     }
     if (window == 0)
         waitForExit (pid, 0);
@@ -341,6 +404,8 @@ TEST (ApplicationStartupTest, ProgramStartsOnAFreshDatabaseShowsIntroThenBoardAn
     ASSERT_NE (status, -1) << "the program did not end after its window was closed:\n"
                            << common.getChildFile ("Vindoro.log").loadFileAsString().getLastCharacters (3000);
     EXPECT_TRUE (WIFEXITED (status) && WEXITSTATUS (status) == 0) << status;
+
+    EXPECT_GT (answered, 0) << "a fresh database warns at start";
 
     // The shipped database became the user's database, and the settings were saved.
     const auto database = common.getChildFile ("Vindoro.db");

@@ -19,7 +19,6 @@ public:
     void SetUp() override
     {
         // Parties, premises and registers the checks look for; a register belongs to a premise.
-        run ("ALTER TABLE blagajna ADD COLUMN prostor integer");
         run ("INSERT INTO stranka (id, ime, dolgoime, drzava, davcna, tipstranke) VALUES"
              " (1, 'Nadomestna', '', 185, '', 30), (2, 'Klet d.o.o.', 'Klet d.o.o., Ljubljana', 185, 'SI12345678', 2),"
              " (3, 'Ana', 'Ana Novak', 185, 'SI87654321', 1), (4, 'Kupec', '', 185, '', 4),"

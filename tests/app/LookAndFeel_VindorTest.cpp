@@ -162,3 +162,39 @@ TEST (LookAndFeel_VindorTest, TitleBarButtonsExistForTheThreeKinds)
     }
     EXPECT_EQ (laf.createDocumentWindowButton (1 << 10), nullptr);
 }
+
+TEST (LookAndFeel_VindorTest, SectionHeaderBoxOnTheLeftTextFrom32)
+{
+    vtest::TestSettings settings;
+    LookAndFeel_Vindor laf;
+    Image image (Image::RGB, 300, 30, true);
+    {
+        Graphics g (image);
+        g.fillAll (Colours::white);
+        laf.drawPropertyPanelSectionHeader (g, "Nastavitve", true, 300, 30);
+    }
+
+    // Columns that hold dark pixels: the box lies in the 30 x 30 square, the text starts at 32.
+    auto columnIsDark = [&image] (int x)
+    {
+        for (int y = 0; y < image.getHeight(); ++y)
+            if (image.getPixelAt (x, y).getBrightness() < 0.5f)
+                return true;
+        return false;
+    };
+    auto squareIsDrawn = [&image]
+    {
+        for (int x = 0; x < 30; ++x)
+            for (int y = 0; y < 30; ++y)
+                if (image.getPixelAt (x, y).getBrightness() < 0.9f)
+                    return true;
+        return false;
+    };
+    int firstTextColumn = -1;
+    for (int x = 30; x < image.getWidth() && firstTextColumn < 0; ++x)
+        if (columnIsDark (x))
+            firstTextColumn = x;
+    EXPECT_TRUE (squareIsDrawn()) << "the plus/minus box";
+    EXPECT_GE (firstTextColumn, 32);
+    EXPECT_LE (firstTextColumn, 36);
+}

@@ -224,6 +224,16 @@ TEST_F (PrintLoop, PrintsInTheLanguageAskedForAndSwitchesBack)
     EXPECT_EQ (language.current, 2);
 }
 
+TEST_F (PrintLoop, BaseLayoutPrintsItsPlaceholderOnOnePagePerCopy)
+{
+    wtest::RecordingContent plain;
+    print.setValue ("ncopies", 2);
+    EXPECT_TRUE (plain.printAction (&print));
+    ASSERT_EQ (catcher.opened.size(), 1);
+    EXPECT_TRUE (catcher.opened.getFirst().loadFileAsString().contains ("%%Pages: 2"));
+    EXPECT_EQ (pagesInJob(), 2);
+}
+
 TEST_F (PrintLoop, FailuresAreReportedNotPrinted)
 {
     {

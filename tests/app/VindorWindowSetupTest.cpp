@@ -117,3 +117,138 @@ TEST (VindorWindowSetup, CheckChildResultIgnoresOtherSources)
     pump();
 }
 } // namespace
+
+#include "app/Gumbi.h"
+#include "platform/FileOpener.h"
+#include "print/PrintDialog.h"
+#include "support/ScriptedAnswerer.h"
+#include "widgets/BrowserTestParts.h"
+
+namespace
+{
+// The fixture's database brings its own settings, where window positions go too.
+using PickedRow = btest::BrowserDatabase;
+
+TEST_F (PickedRow, OpenerReadsTheRowPickedInItsBrowser)
+{
+    addRows (3);
+    wtest::RecordingOpener opener;
+    opener.addButton ("Close", 0);
+    opener.addButton ("Select", 7, false, true);
+    juce::String picked;
+    opener.onAnswer = [&] (KWindow* source)
+    {
+        if (auto* row = opener.callback_getSelectedRow (source, 3))
+            picked = row->getStringAttribute ("ime");
+    };
+    auto* browser = new btest::TestBrowser (btest::kQuery, false);
+    juce::Component::SafePointer<juce::Component> alive (browser);
+    auto* window = VindorWindow::launchNormal ("Izbira", browser, &opener, &opener);
+    opener.currentChild = window;
+    pump();
+
+    browser->getTable().selectRow (1);
+    browser->returnKeyPressed (1);
+    EXPECT_EQ (picked, "R002");
+    EXPECT_EQ (opener.currentChild.get(), nullptr) << "mode 3 forgets the child";
+    pump();
+    EXPECT_EQ (alive.getComponent(), nullptr) << "and closes it";
+}
+
+TEST_F (PickedRow, NoRowWithoutAPick)
+{
+    vtest::LogCapture log;
+    addRows (2);
+    wtest::RecordingOpener opener;
+    opener.addButton ("Close", 0);
+    auto* window = VindorWindow::launchNormal ("Izbira", new btest::TestBrowser (btest::kQuery, false), &opener, &opener);
+    opener.currentChild = window;
+    window->setExitValue (1);
+
+    EXPECT_EQ (opener.callback_getSelectedRow (window, 3), nullptr);
+    EXPECT_TRUE (log.contains ("WARNING: row pointer is empty"));
+    EXPECT_EQ (opener.currentChild.get(), static_cast<KWindow*> (window)) << "another answer is left alone";
+
+    // A pick in a window that is no browser: no row, but the child is handled as asked.
+    wtest::RecordingOpener other;
+    other.addButton ("Close", 0);
+    auto* plain = VindorWindow::launchNormal ("Ni brskalnik", new wtest::RecordingContent(), &other, &other);
+    other.currentChild = plain;
+    plain->setExitValue (7);
+    EXPECT_EQ (other.callback_getSelectedRow (plain, 1), nullptr);
+    EXPECT_EQ (other.currentChild.get(), nullptr);
+
+    window->closeKW();
+    plain->closeKW();
+    pump();
+}
+
+/** A printing window: its Print button opens the print dialog, which prints through it. */
+class PrintingContent : public wtest::OpenerContent
+{
+public:
+    using OpenerContent::OpenerContent;
+    bool printAction() override
+    {
+        openPrintDialog (this, PrintDialog::kFlagLanguage, "test");
+        return true;
+    }
+    bool printAction (VindorPrintSettings* s) override
+    {
+        ++prints;
+        return VindorWindowAction::printAction (s);
+    }
+    int prints = 0;
+};
+
+struct PreviewCatcher : FileOpener
+{
+    PreviewCatcher() { FileOpener::set (this); }
+    ~PreviewCatcher() override { FileOpener::set (nullptr); }
+    bool open (const juce::File& file) override { opened.add (file); return true; }
+    juce::Array<juce::File> opened;
+};
+
+TEST (VindorWindowSetupPrint, PrintButtonOpensTheModalPrintDialogThatPrintsThroughTheWindow)
+{
+    vtest::TestSettings settings;
+    settings.user().setValue ("tempfolder", settings.folder().get().getFullPathName());
+    PreviewCatcher catcher;
+    wtest::RecordingOpener mainOpener;
+    mainOpener.addButton ("Print", 8);
+    mainOpener.addButton ("Close", 0);
+    auto* content = new PrintingContent (nullptr, "tiskanje");
+    auto* window = VindorWindow::launchNormal ("Porocilo", content, &mainOpener, &mainOpener);
+    pump();
+
+    window->getButton (1)->triggerClick(); // Print
+    pump();
+    auto* dialog = content->getPrintDialog();
+    ASSERT_NE (dialog, nullptr);
+    auto* dialogWindow = dynamic_cast<VindorWindow*> (content->currentChild.get());
+    ASSERT_NE (dialogWindow, nullptr);
+    EXPECT_EQ (dialogWindow->getName(), TRANS ("Print"));
+    EXPECT_TRUE (dialogWindow->isCurrentlyModal());
+    ASSERT_EQ (dialogWindow->getButtonBar()->getNumButtons(), 3);
+    EXPECT_EQ (dialogWindow->getButton (0)->getCommandID(), 8);
+    EXPECT_EQ (dialogWindow->getButton (1)->getCommandID(), 9);
+    EXPECT_EQ (dialogWindow->getButton (2)->getCommandID(), 0);
+    EXPECT_EQ (content->getChildWindows().size(), 1);
+
+    dialogWindow->getButton (1)->triggerClick(); // Preview
+    pump();
+    EXPECT_EQ (content->prints, 1);
+    EXPECT_EQ (catcher.opened.size(), 1);
+    EXPECT_TRUE (dialogWindow->isCurrentlyModal()) << "a preview leaves the dialog open";
+
+    dialogWindow->getButton (2)->triggerClick(); // Cancel
+    pump();
+    EXPECT_EQ (content->answers, 1);
+    EXPECT_EQ (content->currentChild.get(), nullptr);
+    EXPECT_EQ (content->getPrintDialog(), nullptr);
+    EXPECT_EQ (juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
+
+    window->closeKW();
+    pump();
+}
+} // namespace

@@ -79,11 +79,11 @@ TEST (PrintDialogTest, FlagsChooseTheRowsInTheirOrder)
         const char* rows;
     };
     const Case cases[] = {
-        { 15, "Select Paper|NumberOfCopies|change language" },
-        { 0, "NumberOfCopies" },
-        { 3, "NumberOfCopies" },
-        { 95, "Select Paper|NumberOfCopies|PrintDobavnica|change language|PrintFontSizeNotes" },
-        { 143, "Select Paper|NumberOfCopies|change language|PrintZbirnik" },
+        { 15, "Select Paper|NumberOfCopies|change language|PrintDestination" },
+        { 0, "NumberOfCopies|PrintDestination" },
+        { 3, "NumberOfCopies|PrintDestination" },
+        { 95, "Select Paper|NumberOfCopies|PrintDobavnica|change language|PrintFontSizeNotes|PrintDestination" },
+        { 143, "Select Paper|NumberOfCopies|change language|PrintZbirnik|PrintDestination" },
     };
     for (const auto& c : cases)
     {
@@ -239,21 +239,26 @@ TEST (PrintDialogTest, PrintFromTheDialogReachesTheCupsQueue)
         return;
     }
     vtest::TestSettings settings;
-    const auto before = pdfFolder.findChildFiles (juce::File::findFiles, false, "*.pdf");
     TwoPageWindow window;
+    settings.user().setValue ("printer", "NoSuchQueue");
     PrintDialog dialog (&window, 15, "printdialog");
-    ASSERT_TRUE (dialog.printAction());
+    auto* destination = dynamic_cast<juce::ChoicePropertyComponent*> (dialog.getRows().getLast());
+    ASSERT_NE (destination, nullptr);
+    const char* queueName = std::getenv ("VINDORO_CUPS_QUEUE");
+    const juce::String queue = queueName != nullptr ? juce::String::fromUTF8 (queueName) : juce::String();
+    EXPECT_TRUE (destination->getChoices().contains (queue)) << "the dialog lists the scheduler's destinations";
+    for (auto* child : destination->getChildren())
+        if (auto* combo = dynamic_cast<juce::ComboBox*> (child))
+            combo->setSelectedItemIndex (destination->getChoices().indexOf (queue), juce::sendNotificationSync);
+    EXPECT_EQ (dialog.getSettings().getString ("printer"), queue);
+    const juce::String title = "dialog-" + juce::Uuid().toString();
+    dialog.getSettings().getValue ("title") = title;
+    ASSERT_TRUE (dialog.printAction()) << "the dialog's destination wins over the setting";
+    dialog.prepareToClose();
+    EXPECT_EQ (settings.user().getValue ("printdialog:printer"), queue);
 
-    juce::File pdf;
-    for (int i = 0; i < 300 && pdf == juce::File(); ++i)
-    {
-        for (const auto& f : pdfFolder.findChildFiles (juce::File::findFiles, false, "*.pdf"))
-            if (! before.contains (f) && f.getSize() > 0)
-                pdf = f;
-        juce::Thread::sleep (100);
-    }
-    ASSERT_TRUE (pdf.existsAsFile());
-    juce::Thread::sleep (300);
+    const juce::File pdf = vtest::waitForCupsPdf (pdfFolder, title);
+    ASSERT_TRUE (pdf.existsAsFile()) << "the queue wrote no PDF of this job";
     vtest::TempFolder temp;
     EXPECT_EQ (vtest::renderPages (pdf, temp.get(), "p", 20).size(), 2);
 }

@@ -120,6 +120,28 @@ inline juce::File cupsPdfFolderOrFail()
     return {};
 }
 
+/** The PDF the test queue made of the job with this title (cups-pdf names its files after the
+    title), once it is complete; an invalid file when none came within a minute. */
+inline juce::File waitForCupsPdf (const juce::File& folder, const juce::String& title)
+{
+    for (int i = 0; i < 600; ++i)
+    {
+        for (const auto& f : folder.findChildFiles (juce::File::findFiles, false, "*.pdf"))
+            if (f.getFileName().contains (title) && f.getSize() > 0)
+            {
+                // cups-pdf writes the file and then sets its owner: wait until the size holds.
+                for (auto size = f.getSize();; size = f.getSize())
+                {
+                    juce::Thread::sleep (200);
+                    if (f.getSize() == size)
+                        return f;
+                }
+            }
+        juce::Thread::sleep (100);
+    }
+    return {};
+}
+
 /** Runs the Ghostscript program (a separate process, so it never meets the job's library instance). */
 inline bool runGhostscript (const juce::StringArray& arguments, juce::String* output = nullptr)
 {

@@ -99,18 +99,21 @@ public:
     std::vector<int> lengths;
 };
 
+/** The body of one receipt as it reaches the port: what lies between the prefix and the feed. */
 Bytes receiptBytes (const std::function<void (myPOS&)>& write)
 {
-    vtest::TempFolder temp;
-    const auto file = temp.file ("r.txt");
+    ReceiptPort port;
+    std::unique_ptr<myPOS> job (myPOS::initMemory ("t"));
+    write (*job);
+    EXPECT_TRUE (job->save ({}));
+    const Bytes all = port.read();
+    if (all.size() < kPrefix.size() + kFeed.size() || ! std::equal (kPrefix.begin(), kPrefix.end(), all.begin())
+        || ! std::equal (kFeed.begin(), kFeed.end(), all.end() - (long) kFeed.size()))
     {
-        std::unique_ptr<myPOS> job (myPOS::initFile (file, "t"));
-        write (*job);
-        job->save ({});
+        ADD_FAILURE() << "the port did not receive prefix, body and feed";
+        return {};
     }
-    juce::MemoryBlock block;
-    file.loadFileAsData (block);
-    return Bytes ((const unsigned char*) block.getData(), (const unsigned char*) block.getData() + block.getSize());
+    return Bytes (all.begin() + (long) kPrefix.size(), all.end() - (long) kFeed.size());
 }
 
 juce::String squareMatrix (int n, char dark = '*')

@@ -41,20 +41,6 @@ void drawTwoPages (myPS& job)
     job.fillRect (juce::Rectangle<float> (100, 100, 100, 50));
 }
 
-juce::File waitForNewPdf (const juce::File& folder, const juce::Array<juce::File>& before)
-{
-    for (int i = 0; i < 300; ++i)
-    {
-        for (const auto& f : folder.findChildFiles (juce::File::findFiles, false, "*.pdf"))
-            if (! before.contains (f) && f.getSize() > 0)
-            {
-                juce::Thread::sleep (300); // cups-pdf renames the finished file in place
-                return f;
-            }
-        juce::Thread::sleep (100);
-    }
-    return {};
-}
 } // namespace
 
 TEST (myPSTest, JobCreatorsRefuseOtherPaperBeforeTouchingTheFile)
@@ -319,16 +305,17 @@ TEST (myPSTest, TwoPagesPrintOnTheCupsPdfQueue)
         return;
     }
     vtest::TestSettings settings;
-    const auto before = pdfFolder.findChildFiles (juce::File::findFiles, false, "*.pdf");
-
-    std::unique_ptr<myPS> job (myPS::initPS (jobSettings (false, 0)));
+    const juce::String title = "two-pages-" + juce::Uuid().toString();
+    auto s = jobSettings (false, 0);
+    s.setValue ("title", title);
+    std::unique_ptr<myPS> job (myPS::initPS (s));
     ASSERT_NE (job, nullptr);
     drawTwoPages (*job);
     ASSERT_TRUE (job->save ({})) << "printed on the default destination";
     job.reset();
 
-    const juce::File pdf = waitForNewPdf (pdfFolder, before);
-    ASSERT_TRUE (pdf.existsAsFile()) << "the queue wrote no PDF";
+    const juce::File pdf = vtest::waitForCupsPdf (pdfFolder, title);
+    ASSERT_TRUE (pdf.existsAsFile()) << "the queue wrote no PDF of this job";
 
     vtest::TempFolder temp;
     const auto pages = vtest::renderPages (pdf, temp.get(), "page", 72);

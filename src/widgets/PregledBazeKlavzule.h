@@ -1,0 +1,32 @@
+#pragma once
+// The browser of the VAT clause texts (table ddv_klavzule), also the opener of its edit window.
+// Built here; its editing and picking belong to the invoices. Owned by its window.
+#include "app/VindorWindowAction.h"
+#include "app/VindorWindowSetup.h"
+#include "widgets/PregledBaze.h"
+
+#include <memory>
+
+class PregledBazeKlavzule : public PregledBaze,
+                            public VindorWindowSetup
+{
+public:
+    explicit PregledBazeKlavzule (juce::int32 editable);
+    ~PregledBazeKlavzule() override;
+
+    // The window content in which one clause is edited; owned by its window.
+    class EditWindow : public VindorWindowAction,
+                       public juce::Component
+    {
+    public:
+        EditWindow() = default;
+        ~EditWindow() override;
+
+        std::unique_ptr<juce::Component> editor;
+    };
+
+    EditWindow* getEditWindow() const { return editWindow.getComponent(); }
+
+protected:
+    juce::Component::SafePointer<EditWindow> editWindow;
+};
