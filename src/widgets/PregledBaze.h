@@ -6,6 +6,7 @@
 #include "db/SQLtoXml.h"
 #include "app/VindorWindowAction.h"
 #include "app/VindorWindowSetup.h"
+#include "widgets/PrintTableLayout.h"
 #include "widgets/StatCore.h"
 #include "widgets/TableColumnSpec.h"
 #include "widgets/VindorTableListBox.h"
@@ -39,6 +40,8 @@ public:
     bool cancelActionAsk() override;
     bool editAction() override;
     bool insertAction() override;
+    int printReport (juce::Rectangle<int> area, myPrint& printer, VindorPrintSettings& settings, myPrint* output,
+                     int totalPages) override;
 
     // juce::TableListBoxModel (getNumRows also answers the query object's row count)
     int getNumRows() override;
@@ -71,6 +74,21 @@ public:
         page 1); the rows written, or -1 (file), -2 (code page), -3 (header not converted). */
     virtual int exportToText (const juce::File& file, int codePage, const juce::String& separator,
                               const juce::String& lineEnd, const juce::String& emptyCellText, bool withHeader);
+    virtual int getPrintTableHeight (const juce::Font& font);
+    virtual int printTableInit (myPrint* output, juce::Rectangle<int> area, const juce::Font& font, VindorPrintSettings& settings);
+    virtual int printTableResize (myPrint* output, juce::Rectangle<int> area, const juce::Font& font, int page,
+                                  VindorPrintSettings& settings);
+    virtual bool printsTable() { return true; }
+    virtual int printTablePage (myPrint* output, juce::Rectangle<int> area, int page, int& usedBottom, VindorPrintSettings& settings);
+    virtual int printTableFromRow (myPrint* output, juce::Rectangle<int> area, int firstRow, int& usedBottom,
+                                   VindorPrintSettings& settings);
+    virtual bool printsStats() { return false; }
+    /** Prints the statistics block from statistic `startIndex` on (-1 or 0: the first). 0 when the
+        block is complete, else the index to go on from on the next page (-1: nothing fitted yet). */
+    virtual int printTableStats (myPrint* output, juce::Rectangle<int> area, int startIndex, int& usedBottom);
+    /** The rows as fixed-width receipt text: titles, a line of dashes, then the cells of the listed
+        columns ("name:width:alignment"), each cut and padded to its width. */
+    virtual juce::String printTablePOS (int lineWidth, const juce::StringArray& columnList);
     virtual bool hasGroupExport() { return false; }
     virtual void groupExport() {}
 
@@ -111,6 +129,7 @@ public:
 
     VindorTableListBox& getTable() { return tableList; }
     const TableColumnSpec& getColumnSpec() const { return columnSpec; }
+    const PrintTableLayout& getPrintLayout() const { return printLayout; }
     Statistika* getStatistika() const { return statistika.get(); }
     const juce::String& getQuery() const { return query; }
     const juce::String& getSearchText() const { return searchText; }
@@ -170,6 +189,8 @@ protected:
     std::unique_ptr<Statistika> statistika;
     juce::Font tableFont;
 
+    PrintTableLayout printLayout;
+
     /** Builds the header from the result's columns and binds the table (construction steps 4-12). */
     void bindTableAndBuildHeader();
 
@@ -184,6 +205,14 @@ private:
     bool moveEditor (int step);
     bool isUsableColumn (int columnId);
     juce::XmlElement* currentSelectionRow();
+
+    int printTableFromRowOrPage (myPrint* output, juce::Rectangle<int> area, int first, bool pageMode, int page,
+                                 int& usedBottom, VindorPrintSettings& settings);
+    std::vector<juce::XmlElement*> printableRows (bool summariesOnly);
+    struct PrintColumn { juce::String name; int position; };
+    std::vector<PrintColumn> visibleResultColumns();
+    bool printsStatsRow() const;
+    float printStatsRow (myPrint* output, juce::Rectangle<int> area, float y);
 
     int exportChangedRows = 0;
     std::vector<juce::XmlElement*> rowIndex;

@@ -1,0 +1,177 @@
+// Printing a browser's table over pages: page breaks on a recording print target, the layout's
+// guards against impossible areas, and one real job rendered through Ghostscript to look at.
+#include "print/PrintTestSupport.h"
+#include "print/myPS.h"
+#include "widgets/BrowserTestParts.h"
+
+using namespace btest;
+
+namespace
+{
+// Counts what a page would show instead of drawing it.
+class RecordingTarget : public myPrint
+{
+public:
+    RecordingTarget() : myPrint ("rec", 595, 842) {}
+    void newPage (int) override { ++newPages; }
+    void setNumberOfPages (int) override {}
+    juce::Rectangle<int> getPageArea (bool) override { return { 40, 40, 515, 762 }; }
+    juce::BorderSize<int> getBorderPTS() override { return {}; }
+    int mmToPoints (double mm) override { return (int) (mm / 0.35278); }
+    bool save (juce::String) override { return true; }
+    void drawDrawable (juce::InputStream&, juce::Rectangle<float>) override {}
+    void drawDrawable (juce::File, juce::Rectangle<float>) override {}
+    void drawDrawable (juce::Drawable*, juce::Rectangle<float>) override {}
+    void drawBox (juce::Rectangle<float>) override {}
+    void setFill (const juce::FillType&) override {}
+    void fillRect (const juce::Rectangle<float>&) override { ++rects; }
+    void fillPath (const juce::Path&, const juce::AffineTransform&) override { ++paths; }
+    int newPages = 0, rects = 0, paths = 0;
+};
+
+const TableColumnSpec& statsSpec()
+{
+    static const char* const hidden[] = { "id", "" };
+    static const char* const shown[] = { "ime", "znesek", "kolicina", "datum", "" };
+    static const int types[] = { 6, 11, 19, 22, 0 };
+    static const int widths[] = { 12, 10, 8, 10, 0 };
+    static const char* const stats[] = { "ime", "znesek", "kolicina", "" };
+    static const int kinds[] = { 2, 3, 3, 0 };
+    static const TableColumnSpec spec ("pbtest_", hidden, shown, types, widths, stats, kinds);
+    return spec;
+}
+
+VindorPrintSettings printSettings()
+{
+    VindorPrintSettings s;
+    s.setDefaults ("printdialog");
+    return s;
+}
+
+class StatsBlockBrowser : public TestBrowser
+{
+public:
+    using TestBrowser::TestBrowser;
+    bool printsStats() override { return true; }
+};
+} // namespace
+
+TEST_F (BrowserDatabase, PageBreaksCoverEveryRowOnce)
+{
+    addRows (157);
+    StatsBlockBrowser b (kQuery, false, statsSpec());
+    b.sortOrderChanged (1, true);
+    auto settings = printSettings();
+    RecordingTarget target;
+    const auto area = target.getPageArea (true);
+
+    const int counted = b.printReport (area, target, settings, nullptr, -1);
+    EXPECT_GT (counted, 2);
+    EXPECT_EQ (target.rects + target.paths, 0); // the counting pass draws nothing
+    const int printed = b.printReport (area, target, settings, &target, counted);
+    EXPECT_EQ (printed, counted);
+    EXPECT_EQ (target.newPages, counted - 1);
+
+    // Walk the table pages as the page loop does: each starts where the previous one stopped.
+    juce::Font font (settings.getFloat ("fontsizetable"));
+    auto body = area.withTrimmedBottom ((int) (area.getHeight() * 0.05)).withTrimmedTop (100);
+    int pages = b.printTableInit (nullptr, body, font, settings);
+    int expectedFirst = 0;
+    for (int page = 0; page < pages; ++page)
+    {
+        if (page > 0)
+            pages = b.printTableResize (nullptr, area.withTrimmedBottom ((int) (area.getHeight() * 0.05)), font, page, settings);
+        int used = 0;
+        const int next = b.printTablePage (nullptr, page == 0 ? body : area.withTrimmedBottom ((int) (area.getHeight() * 0.05)),
+                                           page, used, settings);
+        const int first = page * b.getPrintLayout().rowsPerPage + b.getPrintLayout().rowOffset;
+        EXPECT_EQ (first, expectedFirst) << "page " << page;
+        expectedFirst = next == 0 ? b.getPrintLayout().printRows : next;
+    }
+    EXPECT_EQ (expectedFirst, 158); // 157 rows and the statistics row, none twice, none left out
+}
+
+TEST_F (BrowserDatabase, ImpossibleAreasNeitherDivideByZeroNorLoop)
+{
+    addRows (3);
+    vtest::LogCapture log;
+    StatsBlockBrowser b (kQuery, false, statsSpec());
+    auto settings = printSettings();
+    settings.setValue ("fontsizetable", 400);
+    RecordingTarget target;
+    juce::Font huge (400.0f);
+    EXPECT_GE (b.printTableInit (nullptr, { 0, 0, 500, 100 }, huge, settings), 1);
+    EXPECT_EQ (b.getPrintLayout().rowsPerPage, 1);
+    const int pages = b.printReport (target.getPageArea (true), target, settings, &target, -1);
+    EXPECT_LT (pages, 20);
+    EXPECT_TRUE (log.contains ("ne gre na prazno stran, izpuscena"));
+
+    // No spec and no values: the columns share the width.
+    TestBrowser plain ("SELECT ime FROM pbtest WHERE 0", false, TableColumnSpec());
+    juce::Font font (10.0f);
+    plain.printTableInit (nullptr, { 0, 0, 300, 500 }, font, settings);
+    ASSERT_EQ (plain.getPrintLayout().printWidths.size(), 1);
+    EXPECT_FLOAT_EQ (plain.getPrintLayout().printWidths[0], 300.0f);
+}
+
+TEST_F (BrowserDatabase, StatisticsBlockTellsNothingFittedFromComplete)
+{
+    addRows (4);
+    StatsBlockBrowser b (kQuery, false, statsSpec());
+    b.updateTableContent();
+    auto settings = printSettings();
+    juce::Font font (11.0f);
+    b.printTableInit (nullptr, { 0, 0, 400, 600 }, font, settings);
+    int used = 0;
+    EXPECT_EQ (b.printTableStats (nullptr, { 0, 0, 400, 600 }, -1, used), 0);
+    EXPECT_GT (used, 0);
+    // Below a table that filled the page: nothing fits, and that is not "complete".
+    const int r = b.printTableStats (nullptr, juce::Rectangle<int> (0, 0, 400, 600).withTop (598), -1, used);
+    EXPECT_NE (r, 0);
+    // Started at the second measure, the block leaves the first out.
+    EXPECT_EQ (b.printTableStats (nullptr, { 0, 0, 400, 600 }, 1, used), 0);
+}
+
+TEST_F (BrowserDatabase, RealPagesRenderedToPng)
+{
+    addRows (90);
+    StatsBlockBrowser b (kQuery, false, statsSpec());
+    b.sortOrderChanged (1, true);
+    b.rowAt (3)->setAttribute ("bkg_colour", juce::Colour (0xFF008000).withAlpha (0.2f).toString());
+    auto settings = printSettings();
+    settings.setValue ("preview", false); // written to the file only, no viewer
+    vtest::TempFolder folder;
+    const auto file = folder.file ("tabela.ps");
+    std::unique_ptr<myPS> job (myPS::initFile (file, 0, "tabela", false));
+    ASSERT_NE (job, nullptr);
+    job->setPrintSettings (settings);
+    const auto area = job->getPageArea (true);
+    const int pages = b.printReport (area, *job, settings, nullptr, -1);
+    job->setNumberOfPages (pages);
+    EXPECT_EQ (b.printReport (area, *job, settings, job.get(), pages), pages);
+    EXPECT_TRUE (job->save ({}));
+    const auto rendered = vtest::renderPages (file, juce::File ("/tmp"), "browser-print", 50);
+    EXPECT_EQ (rendered.size(), pages);
+}
+
+TEST_F (BrowserDatabase, ReceiptTableInFixedColumns)
+{
+    add ("xy", 12, 12);
+    add ("gone", 1, 1);
+    static const char* const hidden[] = { "" };
+    static const char* const shown[] = { "kolicina", "ime", "" };
+    static const int types[] = { 10, 6, 0 };
+    static const int widths[] = { 4, 5, 0 };
+    const TableColumnSpec spec ("p_", hidden, shown, types, widths);
+    TestBrowser b ("SELECT id, ime, kolicina FROM pbtest", false, spec);
+    b.sortOrderChanged (1, true);
+    SQLtoXml::setDeleted (b.rowAt (1), true);
+
+    // The title "p_kolicina" is longer than its column: cut with a "."; the deleted row is left out.
+    EXPECT_EQ (b.printTablePOS (10, { "kolicina:4:r", "ime:5:L" }), "p_k. p_ime\n----------\n  12 xy   \n");
+    EXPECT_EQ (b.printTablePOS (10, {}), "----------\n");
+    // Centred: padded on the left to half the width, then on the right; "id" is no shown column: empty cells.
+    EXPECT_EQ (b.printTablePOS (8, { "id:8:C" }), "  id    \n--------\n        \n");
+    // A width that is no number: empty cells, the title ".".
+    EXPECT_EQ (b.printTablePOS (10, { "ime:x:L" }), ". ----------\n ");
+}
