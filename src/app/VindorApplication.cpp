@@ -22,7 +22,10 @@ VindorApplication::~VindorApplication()
 
 const juce::String VindorApplication::getApplicationName() { return "Vindoro"; }
 const juce::String VindorApplication::getApplicationVersion() { return "2.2.0"; }
-bool VindorApplication::moreThanOneInstanceAllowed() { return false; }
+// One instance per user is kept by the single-instance channel that the entry opens before the
+// framework starts. The framework's own check on Linux is a machine-wide lock file that would end
+// a second user's start (or a start in another session) silently, so it is not asked to check.
+bool VindorApplication::moreThanOneInstanceAllowed() { return true; }
 
 void VindorApplication::anotherInstanceStarted (const juce::String&)
 {
