@@ -44,6 +44,8 @@ public:
         auto weak = std::weak_ptr<Shared> (shared);
         auto* checker = &owner;
         const bool asked = userAsked;
+        // From here on the check is over; a new one may start while this thread winds down.
+        reported = true;
         juce::MessageManager::callAsync ([weak, checker, outcome, release, asked]
         {
             if (auto s = weak.lock(); s != nullptr && s->alive)
@@ -153,6 +155,10 @@ private:
         return true;
     }
 
+public:
+    std::atomic<bool> reported { false };
+
+private:
     UpdateChecker& owner;
     const bool userAsked;
     const juce::String url, ourVersion;
@@ -200,7 +206,7 @@ void UpdateChecker::checkWithUserInterface()
 
 bool UpdateChecker::isChecking() const
 {
-    return thread != nullptr && thread->isThreadRunning();
+    return thread != nullptr && thread->isThreadRunning() && ! thread->reported;
 }
 
 void UpdateChecker::startCheck (bool userAsked)
@@ -216,6 +222,9 @@ void UpdateChecker::startCheck (bool userAsked)
 
     if (shared == nullptr)
         shared = std::make_shared<Shared>();
+
+    if (thread != nullptr)
+        thread->stopThread (kStopWaitMs); // it has reported already; only its return is left
 
     thread = std::make_unique<CheckThread> (*this, userAsked);
     thread->startThread (juce::Thread::Priority::low);
