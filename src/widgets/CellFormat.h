@@ -1,7 +1,7 @@
 #pragma once
 // Turns a stored value into the text of a browser cell (screen, paper, statistics line, export)
 // and typed text back into a stored value, by the display type code of the column's spec.
-// Owned by the widget kit; pure functions of the spec, the value and the current translations.
+// Owned by the widget kit; pure functions of the column spec, the value and the current translations.
 #include "widgets/TableColumnSpec.h"
 
 #include <juce_graphics/juce_graphics.h>
@@ -9,7 +9,7 @@
 namespace CellFormat
 {
 /** The display text of a value in column `columnName`, and its alignment. With an invalid spec the
-    value itself, centred; a column the spec does not show gives the empty text and leaves `justification`. */
+    value itself, centred; a column the column spec does not show gives the empty text and leaves `justification`. */
 juce::String textForValue (const TableColumnSpec& spec, const juce::String& columnName, const juce::String& value,
                            juce::Justification& justification);
 

@@ -1,5 +1,5 @@
 #pragma once
-// A browser that needs no column specification: every column of the query under its own name,
+// A browser that needs no column spec: every column of the query under its own name,
 // except the key and the active flag (found by their source-table names). Owned by its window.
 #include "widgets/PregledBaze.h"
 

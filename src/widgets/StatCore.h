@@ -21,7 +21,7 @@ public:
 
     virtual ~StatCore() = default;
 
-    /** Rebuilds the measures from the spec's statistics lists; `titleKey` gets prefix + "stats_" + the
+    /** Rebuilds the measures from the column spec's statistics lists; `titleKey` gets prefix + "stats_" + the
         last title entry. A spec without statistics changes nothing. */
     void initMeasures (const TableColumnSpec& spec, juce::String& titleKey);
     void resetValues();

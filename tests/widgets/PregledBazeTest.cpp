@@ -53,7 +53,7 @@ TEST_F (BrowserDatabase, HeaderComesFromTheSpec)
     ASSERT_EQ (header.getNumColumns (false), 4);
     EXPECT_FALSE (header.isColumnVisible (1));             // id is hidden, yet in the header
     EXPECT_EQ (headerText (b, 2), "pbtest_ime");            // prefix + name, translated
-    EXPECT_EQ (headerText (b, 4), "opomba");                // not in the spec: its query name
+    EXPECT_EQ (headerText (b, 4), "opomba");                // not in the column spec: its query name
     juce::Font font;
     font.setHeight (14.0f);
     EXPECT_EQ (b.getColumnAutoSizeWidth (2), (int) std::ceil (font.getStringWidthFloat ("XXXXXXXXXXXXXXXXXXXX")));
