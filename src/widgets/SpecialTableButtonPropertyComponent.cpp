@@ -1,17 +1,7 @@
 #include "widgets/SpecialTableButtonPropertyComponent.h"
+#include "app/ButtonRecord.h"
 #include "app/Log.h"
 #include "widgets/SpecialPregledBaze.h"
-
-namespace
-{
-constexpr int kCodeClose = 0;
-constexpr int kCodeEdit = 3;
-constexpr int kCodeSave = 4;
-constexpr int kCodeDelete = 5;
-constexpr int kCodeInsert = 6;
-constexpr int kCodeSelect = 7;
-constexpr int kCodePrint = 8;
-} // namespace
 
 SpecialTableButtonPropertyComponent::SpecialTableButtonPropertyComponent (const juce::String& name, const juce::String& text,
                                                                           const juce::String& table, juce::Component* owner)
@@ -49,20 +39,20 @@ void SpecialTableButtonPropertyComponent::buttonClicked()
 void SpecialTableButtonPropertyComponent::openSelectBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Close"), kCodeClose, true, false);
-    addButton (TRANS ("Print"), kCodePrint, true, false);
-    addButton (TRANS ("Editing"), kCodeEdit, true, false);
-    addButton (TRANS ("Select"), kCodeSelect, false, true);
+    addButton (TRANS ("Close"), ButtonCode::cancel, true, false);
+    addButton (TRANS ("Print"), ButtonCode::print, true, false);
+    addButton (TRANS ("Editing"), ButtonCode::edit, true, false);
+    addButton (TRANS ("Select"), ButtonCode::select, false, true);
     launchBrowser (new SpecialPregledBaze (browserQuery(), 0));
 }
 
 void SpecialTableButtonPropertyComponent::openEditBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Cancel"), kCodeClose, true, false);
-    addButton (TRANS ("Save"), kCodeSave, true, false);
-    addButton (TRANS ("Edit"), kCodeEdit, true, false);
-    addButton (TRANS ("Delete"), kCodeDelete, true, false);
-    addButton (TRANS ("Insert"), kCodeInsert, true, false);
+    addButton (TRANS ("Cancel"), ButtonCode::cancel, true, false);
+    addButton (TRANS ("Save"), ButtonCode::saveItem, true, false);
+    addButton (TRANS ("Edit"), ButtonCode::edit, true, false);
+    addButton (TRANS ("Delete"), ButtonCode::remove, true, false);
+    addButton (TRANS ("Insert"), ButtonCode::insert, true, false);
     launchBrowser (new SpecialPregledBaze (browserQuery(), 1));
 }

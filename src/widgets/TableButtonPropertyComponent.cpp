@@ -1,19 +1,9 @@
 #include "widgets/TableButtonPropertyComponent.h"
+#include "app/ButtonRecord.h"
 #include "app/Log.h"
 #include "app/VindorWindow.h"
 #include "widgets/PregledBaze.h"
 #include "widgets/TableColumnSpec.h"
-
-namespace
-{
-constexpr int kCodeClose = 0;
-constexpr int kCodeOk = 1;
-constexpr int kCodeEdit = 3;
-constexpr int kCodeSave = 4;
-constexpr int kCodeDelete = 5;
-constexpr int kCodeInsert = 6;
-constexpr int kCodeSelect = 7;
-} // namespace
 
 TableButtonPropertyComponent::TableButtonPropertyComponent (const juce::String& name, const juce::String& table,
                                                             juce::Component* owner, bool forEditing)
@@ -73,20 +63,20 @@ void TableButtonPropertyComponent::launchBrowser (PregledBaze* browser)
 void TableButtonPropertyComponent::openSelectBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Close"), kCodeClose, true, false);
-    addButton (TRANS ("Editing"), kCodeEdit, true, false);
-    addButton (TRANS ("Select"), kCodeSelect, false, true);
+    addButton (TRANS ("Close"), ButtonCode::cancel, true, false);
+    addButton (TRANS ("Editing"), ButtonCode::edit, true, false);
+    addButton (TRANS ("Select"), ButtonCode::select, false, true);
     launchBrowser (new PregledBaze ("SELECT * FROM " + tableName, false, TableColumnSpec()));
 }
 
 void TableButtonPropertyComponent::openEditBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Cancel"), kCodeClose, true, false);
-    addButton (TRANS ("Save"), kCodeSave, true, false);
-    addButton (TRANS ("Edit"), kCodeEdit, true, false);
-    addButton (TRANS ("Delete"), kCodeDelete, true, false);
-    addButton (TRANS ("Insert"), kCodeInsert, true, false);
+    addButton (TRANS ("Cancel"), ButtonCode::cancel, true, false);
+    addButton (TRANS ("Save"), ButtonCode::saveItem, true, false);
+    addButton (TRANS ("Edit"), ButtonCode::edit, true, false);
+    addButton (TRANS ("Delete"), ButtonCode::remove, true, false);
+    addButton (TRANS ("Insert"), ButtonCode::insert, true, false);
     launchBrowser (new PregledBaze ("SELECT * FROM " + tableName, true, TableColumnSpec()));
 }
 
@@ -96,14 +86,14 @@ void TableButtonPropertyComponent::changeListenerCallback (juce::ChangeBroadcast
     if (child == nullptr)
         return;
 
-    if (checkChildResult (child, kCodeOk, 0))
+    if (checkChildResult (child, ButtonCode::ok, 0))
         vindoro::vlog ("TableButtonPropertyComponent::changeListenerCallback", "OK callback received **************************");
-    else if (checkChildResult (child, kCodeInsert, 0))
+    else if (checkChildResult (child, ButtonCode::insert, 0))
         vindoro::vlog ("TableButtonPropertyComponent::changeListenerCallback", "INSERT callback received **********************");
-    else if (checkChildResult (child, kCodeClose, 0))
+    else if (checkChildResult (child, ButtonCode::cancel, 0))
         return;
-    else if (checkChildResult (child, kCodeEdit, 0))
+    else if (checkChildResult (child, ButtonCode::edit, 0))
         openEditBrowser();
-    else if (checkChildResult (child, kCodeSave, 0))
+    else if (checkChildResult (child, ButtonCode::saveItem, 0))
         openSelectBrowser();
 }
