@@ -1,6 +1,6 @@
 // Opening a record browser over 100,000 rows (query, row tree, first sort, first paint) measured
 // beside the bare query of the same rows, and a re-sort of those rows.
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "db/SQLtoXml.h"
 #include "widgets/PregledBaze.h"
 

@@ -1,7 +1,7 @@
 // The row tree against the bare library: the same 100,000-row, 10-column query, timed both ways
 // in the same iterations, reported as a ratio (aim: the tree within 5 times the bare loop) and as
 // the heap the tree takes per row.
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "db/SQLtoXml.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // A 100-page table document: the time to write it as PostScript against the time Ghostscript
 // takes to turn it into a PDF. The writer should cost a small fraction of Ghostscript's time.
-#include "print/myPS.h"
+#include "print/gui/myPS.h"
 
 #include <benchmark/benchmark.h>
 

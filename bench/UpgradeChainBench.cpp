@@ -3,7 +3,7 @@
 #include "db/SqlitetoXml.h"
 #include "db/SchemaSteps.h"
 #include "db/UpgradeChain.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>

@@ -31,7 +31,4 @@ public:
     /** Loads the own company (an active party of any kind) by id; id -1 when there is none.
         The party subsystem's loader takes its place once it exists. */
     static std::function<StrankaRecord (SQLtoXml& query, int id)> loadCompany;
-
-    /** The loader used until then: the party's own columns and its country. */
-    static StrankaRecord loadCompanyFromTable (SQLtoXml& query, int id);
 };

@@ -1,7 +1,7 @@
 #include "app/IntroScreen.h"
 
 #include "app/MainContentComponent.h"
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 
 using namespace juce;
 

@@ -1,9 +1,9 @@
 #include "app/MainContentComponent.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "app/IntroScreen.h"
-#include "app/Log.h"
-#include "app/LookAndFeel_Vindor.h"
+#include "core/Log.h"
+#include "frame/LookAndFeel_Vindor.h"
 #include "app/VindorTabbedComponent.h"
 
 using namespace juce;

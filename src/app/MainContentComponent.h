@@ -2,10 +2,10 @@
 // The main window's content: the board of eleven buttons that open the program's function
 // windows, the settings tabs above them and, until its logo is clicked, the intro screen over all.
 // Owned by the main window. Only one window opened from the board is tracked at a time.
-#include "app/KWindow.h"
+#include "frame/KWindow.h"
 #include "app/MainBoardLayout.h"
-#include "app/VindorWindowAction.h"
-#include "app/VindorWindowSetup.h"
+#include "frame/VindorWindowAction.h"
+#include "frame/VindorWindowSetup.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
-#include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Globals.h"
+#include "core/Log.h"
 #include "app/MainContentComponent.h"
 
 using namespace juce;

@@ -1,6 +1,6 @@
 #include "app/MainWindowCallback.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 MainWindowCallback::MainWindowCallback (const juce::String& title) : window (title)
 {

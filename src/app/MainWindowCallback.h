@@ -1,7 +1,7 @@
 #pragma once
 // The window manager's handle on the main window: holds the window itself, so both live and die
 // together. Owned by KWManager once registered; created once per run by the start-up.
-#include "app/KWManager.h"
+#include "frame/KWManager.h"
 #include "app/MainWindow.h"
 
 class MainWindowCallback final : public KWManager::Callback

@@ -1,5 +1,5 @@
 #include "app/ShippedDatabase.h"
-#include "app/Log.h"
+#include "core/Log.h"
 
 namespace vindoro
 {

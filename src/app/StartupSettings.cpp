@@ -1,6 +1,6 @@
 #include "app/StartupSettings.h"
 
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 
 namespace vindoro::startup
 {

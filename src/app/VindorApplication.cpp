@@ -1,7 +1,8 @@
 #include "app/VindorApplication.h"
-#include "app/Globals.h"
-#include "app/MessageBoxes.h"
-#include "app/VindorLanguage.h"
+#include "core/Globals.h"
+#include "partners/OwnCompany.h"
+#include "frame/MessageBoxes.h"
+#include "core/VindorLanguage.h"
 
 VindorApplication::VindorApplication()
 {

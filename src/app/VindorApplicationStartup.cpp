@@ -2,7 +2,7 @@
 // ApplicationStartup, which fills the application's settings, pictures and language.
 #include "app/ApplicationStartup.h"
 #include "app/VindorApplication.h"
-#include "app/VindorLanguage.h"
+#include "core/VindorLanguage.h"
 
 struct VindorApplication::StartupState
 {

@@ -1,9 +1,9 @@
 #include "app/VindorTabbedComponent.h"
 
 #include "app/IntroLogo.h"
-#include "app/LookAndFeel_Vindor.h"
-#include "app/ProductInfo.h"
-#include "platform/UpdateChecker.h"
+#include "frame/LookAndFeel_Vindor.h"
+#include "core/ProductInfo.h"
+#include "platform/gui/UpdateChecker.h"
 
 using namespace juce;
 

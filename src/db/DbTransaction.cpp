@@ -1,7 +1,7 @@
 #include "db/DbTransaction.h"
 #include "db/DbConnection.h"
 #include "db/SqlitetoXml.h"
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <sqlite3.h>
 

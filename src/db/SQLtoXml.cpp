@@ -1,6 +1,6 @@
 #include "db/SQLtoXml.h"
 #include "db/SqlValueText.h"
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <juce_graphics/juce_graphics.h>
 

@@ -1,6 +1,6 @@
 #include "db/SchemaStep.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "db/SQLtoXml.h"
 
 namespace vindoro

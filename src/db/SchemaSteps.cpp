@@ -1,7 +1,7 @@
 #include "db/SchemaSteps.h"
 
-#include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Globals.h"
+#include "core/Log.h"
 #include "db/SQLtoXml.h"
 #include "db/SchemaStep.h"
 #include "invoices/RacunSklic.h"

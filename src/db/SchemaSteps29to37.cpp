@@ -1,7 +1,7 @@
 // Schema steps 29 to 37 of SchemaSteps.
 #include "db/SchemaSteps.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "db/SQLtoXml.h"
 #include "db/SchemaStep.h"
 

@@ -1,7 +1,7 @@
 // Schema steps 8 to 20 of SchemaSteps.
 #include "db/SchemaSteps.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "db/SQLtoXml.h"
 #include "db/SchemaStep.h"
 

@@ -1,9 +1,10 @@
 #include "db/SqlitetoXml.h"
+#include "core/TextHelpers.h"
 #include "db/DbConnection.h"
 #include "db/SqlValueText.h"
 #include "platform/FileReplace.h"
-#include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Globals.h"
+#include "core/Log.h"
 
 #include <sqlite3.h>
 
@@ -420,7 +421,7 @@ juce::int64 SqlitetoXml::lastInsertedID()
 
 String SqlitetoXml::sqlEscapeQuotes (const String& text)
 {
-    return text.replace ("'", "''");
+    return sqlEscape (text);
 }
 
 String SqlitetoXml::sqlStrftime (const String& column, const String& format)

@@ -1,6 +1,6 @@
 #include "invoices/DocumentCodeTables.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 ChoiceTable makePostavkaTipOpisChoices()
 {

@@ -1,6 +1,6 @@
 #include "invoices/RacunSklic.h"
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "db/SQLtoXml.h"
 #include "partners/PaymentReference.h"
 

@@ -1,6 +1,6 @@
 #include "platform/ComPortDriver.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <cerrno>
 #include <fcntl.h>

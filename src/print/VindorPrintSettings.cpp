@@ -1,7 +1,7 @@
 #include "print/VindorPrintSettings.h"
 
-#include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Globals.h"
+#include "core/Log.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 #include "print/myPOS.h"
 
-#include "app/Globals.h"
-#include "app/Log.h"
-#include "app/myIconv.h"
+#include "core/Globals.h"
+#include "core/Log.h"
+#include "core/myIconv.h"
 #include "platform/ComPortDriver.h"
 #include "platform/FileOpener.h"
 

@@ -1,7 +1,7 @@
 #include "print/myPostScript.h"
 
-#include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Globals.h"
+#include "core/Log.h"
 
 #include <cmath>
 #include <locale>

@@ -1,7 +1,8 @@
 #include "print/myPrint.h"
 
-#include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Globals.h"
+#include "partners/OwnCompany.h"
+#include "core/Log.h"
 #include "partners/PaymentReferences.h"
 #include "partners/StrankaRecord.h"
 #include "partners/StrankaTaxNumber.h"

@@ -1,5 +1,5 @@
 #include "widgets/CalendarButtonPropertyComponent.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "widgets/CalendarDates.h"
 
 namespace

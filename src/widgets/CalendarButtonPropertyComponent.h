@@ -2,7 +2,7 @@
 // The date field of the property panels: a button row showing the date; a click opens a month
 // calendar under it in the opener, and a date may be typed as DD-MM-YYYY. An untouched row reads
 // as the moment of reading. Owns its calendar popup and the popup's settings.
-#include "app/DateTime.h"
+#include "core/DateTime.h"
 #include "widgets/CalendarComponent.h"
 #include "widgets/VindorButtonPropertyComponent.h"
 

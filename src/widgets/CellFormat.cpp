@@ -1,11 +1,11 @@
 #include "widgets/CellFormat.h"
 
 #include "accounts/DocumentKindLists.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "invoices/DocumentCodeTables.h"
 #include "partners/PaymentReferences.h"
-#include "app/DateTime.h"
-#include "app/TextHelpers.h"
+#include "core/DateTime.h"
+#include "core/TextHelpers.h"
 
 using vindoro::vlog;
 

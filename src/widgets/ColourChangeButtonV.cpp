@@ -1,5 +1,5 @@
 #include "widgets/ColourChangeButtonV.h"
-#include "app/VindorWindow.h"
+#include "frame/VindorWindow.h"
 
 ColourChangeButtonV::ColourChangeButtonV (juce::Component* ownerComponent)
     : juce::TextButton (TRANS ("Click to change colour...")), owner (ownerComponent)

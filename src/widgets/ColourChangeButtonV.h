@@ -2,7 +2,7 @@
 // A button painted in its colour that opens a colour selector window; the button follows the
 // selector live, Select keeps the colour (into `value` as an ARGB integer), Cancel restores it.
 // Owned by its colour row; owns nothing of the selector window, which the framework deletes.
-#include "app/VindorWindowSetup.h"
+#include "frame/VindorWindowSetup.h"
 #include "widgets/SelectorBarve.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>

@@ -1,5 +1,5 @@
 #include "widgets/FilenameButton.h"
-#include "app/MessageBoxes.h"
+#include "frame/MessageBoxes.h"
 
 namespace
 {

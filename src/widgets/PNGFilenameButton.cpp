@@ -1,6 +1,6 @@
 #include "widgets/PNGFilenameButton.h"
-#include "app/Log.h"
-#include "app/MessageBoxes.h"
+#include "core/Log.h"
+#include "frame/MessageBoxes.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include "widgets/Pregled.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 Pregled::Pregled (SqlitetoXml* t)
     : target (t)

@@ -1,12 +1,12 @@
 #include "widgets/PregledBaze.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "widgets/BrowserRows.h"
 #include "widgets/CellFormat.h"
-#include "app/MessageBoxes.h"
-#include "app/myIconv.h"
+#include "frame/MessageBoxes.h"
+#include "core/myIconv.h"
 #include "print/myPrint.h"
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "widgets/Statistika.h"
 
 using vindoro::vlog;

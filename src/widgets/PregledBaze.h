@@ -4,8 +4,8 @@
 // Owned by the widget kit and derived by every register and report window; the header is built
 // once from the first query, and row pointers handed out live only until the next query or sort.
 #include "db/SQLtoXml.h"
-#include "app/VindorWindowAction.h"
-#include "app/VindorWindowSetup.h"
+#include "frame/VindorWindowAction.h"
+#include "frame/VindorWindowSetup.h"
 #include "widgets/PrintTableLayout.h"
 #include "widgets/StatCore.h"
 #include "widgets/TableColumnSpec.h"
@@ -97,7 +97,7 @@ public:
 
     /** Runs `sql` into the browser's tree and makes it `query`; does not refresh the table. */
     void sqlQuery (const juce::String& sql);
-    juce::XmlElement* getSelectedRow();
+    juce::XmlElement* getSelectedRow() override;
     void deselectAllRows();
     bool hasZbirnik();
     PregledBaze* Clone (const TableColumnSpec& spec);

@@ -1,8 +1,8 @@
 #pragma once
 // The browser of the VAT clause texts (table ddv_klavzule), also the opener of its edit window.
 // Built here; its editing and picking belong to the invoices. Owned by its window.
-#include "app/VindorWindowAction.h"
-#include "app/VindorWindowSetup.h"
+#include "frame/VindorWindowAction.h"
+#include "frame/VindorWindowSetup.h"
 #include "widgets/PregledBaze.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "widgets/SVGFilenameButton.h"
-#include "app/Log.h"
-#include "app/MessageBoxes.h"
+#include "core/Log.h"
+#include "frame/MessageBoxes.h"
 
 SVGFilenameButton::SVGFilenameButton (const juce::Value& v, const juce::String& name)
     : FilenameButton (v, name, "*.svg")

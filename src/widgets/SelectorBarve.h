@@ -1,7 +1,7 @@
 #pragma once
 // The colour selector window's content: the colour square with its hue strip. Owned by its
 // window; Select and Cancel only tell the opening colour button, which closes the window.
-#include "app/VindorWindowAction.h"
+#include "frame/VindorWindowAction.h"
 
 #include <juce_gui_extra/juce_gui_extra.h>
 

@@ -1,7 +1,7 @@
 #include "widgets/SettingsPropertyComponent.h"
-#include "app/Globals.h"
-#include "app/Log.h"
-#include "app/MessageBoxes.h"
+#include "core/Globals.h"
+#include "core/Log.h"
+#include "frame/MessageBoxes.h"
 #include "widgets/VindorPropertyPanel.h"
 
 SettingsPropertyComponent::SettingsPropertyComponent (const juce::String& key, bool restart)

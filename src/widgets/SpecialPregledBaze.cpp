@@ -1,5 +1,5 @@
 #include "widgets/SpecialPregledBaze.h"
-#include "app/Log.h"
+#include "core/Log.h"
 
 SpecialPregledBaze::SpecialPregledBaze (const juce::String& query, juce::int32 editable)
     : PregledBaze (query, editable != 0, TableColumnSpec())

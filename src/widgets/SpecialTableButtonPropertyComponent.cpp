@@ -1,6 +1,6 @@
 #include "widgets/SpecialTableButtonPropertyComponent.h"
-#include "app/ButtonRecord.h"
-#include "app/Log.h"
+#include "frame/ButtonRecord.h"
+#include "core/Log.h"
 #include "widgets/SpecialPregledBaze.h"
 
 SpecialTableButtonPropertyComponent::SpecialTableButtonPropertyComponent (const juce::String& name, const juce::String& text,

@@ -1,6 +1,6 @@
 #include "widgets/StatCore.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 using vindoro::vlog;
 

@@ -1,6 +1,6 @@
 #include "widgets/Statistika.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "widgets/PregledBaze.h"
 
 using vindoro::vlog;

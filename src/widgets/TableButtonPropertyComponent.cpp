@@ -1,7 +1,7 @@
 #include "widgets/TableButtonPropertyComponent.h"
-#include "app/ButtonRecord.h"
-#include "app/Log.h"
-#include "app/VindorWindow.h"
+#include "frame/ButtonRecord.h"
+#include "core/Log.h"
+#include "frame/VindorWindow.h"
 #include "widgets/PregledBaze.h"
 #include "widgets/TableColumnSpec.h"
 

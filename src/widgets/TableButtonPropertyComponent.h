@@ -2,7 +2,7 @@
 // The base of every picker row that chooses a referenced record: a button that opens a browser
 // of the table in a child window and switches between its choosing and editing forms. Owned by
 // its property panel; the child window and its browser belong to the window framework.
-#include "app/VindorWindowSetup.h"
+#include "frame/VindorWindowSetup.h"
 #include "widgets/VindorButtonPropertyComponent.h"
 
 class PregledBaze;

@@ -1,5 +1,5 @@
 #include "widgets/VindorColorButtonPropertyComponent.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "widgets/VindorPropertyPanel.h"
 
 VindorColorButtonPropertyComponent::VindorColorButtonPropertyComponent (const juce::String& name, juce::Component* owner)

@@ -1,5 +1,5 @@
 #include "widgets/VindorPropertyPanel.h"
-#include "app/LookAndFeel_Vindor.h"
+#include "frame/LookAndFeel_Vindor.h"
 #include "widgets/RTextPropertyComponent.h"
 
 #include <cmath>

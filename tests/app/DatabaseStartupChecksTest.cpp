@@ -1,5 +1,6 @@
 #include "app/DatabaseStartupChecks.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "partners/OwnCompany.h"
 #include "db/ChosenFile.h"
 #include "db/SQLtoXml.h"
 #include "partners/StrankaRecord.h"

@@ -1,6 +1,6 @@
 #include "app/IntroScreen.h"
 #include "app/MainContentComponent.h"
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "app/IntroScreen.h"
-#include "app/LookAndFeel_Vindor.h"
+#include "frame/LookAndFeel_Vindor.h"
 #include "app/MainBoardLayout.h"
 #include "app/MainContentComponent.h"
 #include "app/VindorTabbedComponent.h"

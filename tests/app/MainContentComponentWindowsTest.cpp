@@ -1,9 +1,9 @@
 // The board as the opener of the function windows, with real framework windows standing in for
 // the function windows that later subsystems wire in.
-#include "WindowTestParts.h"
-#include "app/KWManager.h"
+#include "support/WindowTestParts.h"
+#include "frame/KWManager.h"
 #include "app/MainContentComponent.h"
-#include "app/VindorWindow.h"
+#include "frame/VindorWindow.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Pictures of the main window in the program's own look: the intro, the board and a settings tab.
 // Each is written to /tmp/vindoro-shots for a person to look at, and checked at a few points.
 #include "app/IntroScreen.h"
-#include "app/LookAndFeel_Vindor.h"
+#include "frame/LookAndFeel_Vindor.h"
 #include "app/MainContentComponent.h"
 #include "app/MainWindow.h"
-#include "app/VindorLanguage.h"
+#include "core/VindorLanguage.h"
 #include "app/VindorTabbedComponent.h"
 #include "support/TestSupport.h"
 

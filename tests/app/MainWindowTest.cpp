@@ -1,11 +1,11 @@
 // The main window under Xvfb: its board, its place in the window manager and the close button
 // that closes the board's windows before the program quits.
-#include "WindowTestParts.h"
+#include "support/WindowTestParts.h"
 #include "app/IntroScreen.h"
-#include "app/KWManager.h"
+#include "frame/KWManager.h"
 #include "app/MainContentComponent.h"
 #include "app/MainWindowCallback.h"
-#include "app/VindorWindow.h"
+#include "frame/VindorWindow.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

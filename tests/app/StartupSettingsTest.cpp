@@ -1,4 +1,4 @@
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "app/StartupSettings.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,5 @@
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "partners/OwnCompany.h"
 #include "app/VindorApplication.h"
 #include "support/ScriptedAnswerer.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Chooses the file in place of a person: records what it was asked and answers with a set file.
-#include "db/DatabaseFileChooser.h"
+#include "db/gui/DatabaseFileChooser.h"
 
 namespace dbtest
 {

@@ -1,10 +1,11 @@
 // The print target's geometry and the page-layout helpers: units, margins, the blocks' fit tests
 // and consumption, the measuring pass against the drawing pass, and one page looked at by eye.
-#include "app/Globals.h"
+#include "core/Globals.h"
+#include "partners/OwnCompany.h"
 #include "partners/StrankaRecord.h"
 #include "print/PrintTestSupport.h"
 #include "print/myPOS.h"
-#include "print/myPS.h"
+#include "print/gui/myPS.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

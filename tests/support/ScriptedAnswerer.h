@@ -1,7 +1,7 @@
 #pragma once
 // Answers the program's message boxes and progress windows in tests, in place of a person:
 // registered while it lives, it records every question and gives the scripted answers in order.
-#include "app/MessageBoxes.h"
+#include "frame/MessageBoxes.h"
 
 #include <deque>
 

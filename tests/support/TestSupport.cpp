@@ -1,5 +1,5 @@
 #include "support/TestSupport.h"
-#include "app/Globals.h"
+#include "core/Globals.h"
 #include "db/SqlitetoXml.h"
 
 #include <X11/Xlib.h>

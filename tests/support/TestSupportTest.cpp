@@ -1,5 +1,5 @@
-#include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Globals.h"
+#include "core/Log.h"
 #include "app/ShippedDatabase.h"
 #include "support/TestSupport.h"
 

@@ -1,7 +1,7 @@
 #include "widgets/CalendarButtonPropertyComponent.h"
 #include "widgets/CalendarDates.h"
 #include "support/TestSupport.h"
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "widgets/CalendarComponent.h"
 #include "widgets/CalendarDates.h"
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 

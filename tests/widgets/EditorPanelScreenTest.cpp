@@ -1,6 +1,6 @@
 // An editor panel with one row of every kind, in a real window under the program's look:
 // clicked and typed into, then painted to PNG files under /tmp for a look by eye.
-#include "app/LookAndFeel_Vindor.h"
+#include "frame/LookAndFeel_Vindor.h"
 #include "widgets/CalendarButtonPropertyComponent.h"
 #include "widgets/PNGFilenameButtonPropertyComponent.h"
 #include "widgets/RTextPropertyComponent.h"
@@ -18,7 +18,7 @@
 #include "widgets/VindorTextPropertyComponent.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
-#include "WidgetTestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The table pickers under a real X server: one child browser at a time, the switch between the
 // choosing and the editing browser, and the special browser's hidden key and flag columns.
-#include "app/KWManager.h"
-#include "app/VindorWindow.h"
+#include "frame/KWManager.h"
+#include "frame/VindorWindow.h"
 #include "db/SQLtoXml.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"

@@ -1,6 +1,6 @@
 #include "widgets/VindorColorButtonPropertyComponent.h"
-#include "app/KWManager.h"
-#include "app/VindorWindow.h"
+#include "frame/KWManager.h"
+#include "frame/VindorWindow.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "widgets/VindorButtonPropertyComponent.h"
 #include "widgets/RTextPropertyComponent.h"
 #include "widgets/ValButtonPropertyComponent.h"
-#include "WidgetTestSupport.h"
-#include "app/LookAndFeel_Vindor.h"
+#include "support/WidgetTestSupport.h"
+#include "frame/LookAndFeel_Vindor.h"
 #include "support/TestSupport.h"
 
 #include <cmath>

@@ -1,7 +1,0 @@
-#include "db/UpdateDBMProgressThread.h"
-
-namespace vindoro
-{
-UpdateDBMProgressThread::UpdateDBMProgressThread (int storedLevel) : UpgradeProgressThread (Kind::maintenance, storedLevel) {}
-UpdateDBMProgressThread::~UpdateDBMProgressThread() = default;
-} // namespace vindoro

@@ -1,7 +1,0 @@
-#include "db/UpdateDBProgressThread.h"
-
-namespace vindoro
-{
-UpdateDBProgressThread::UpdateDBProgressThread (int storedVersion) : UpgradeProgressThread (Kind::schema, storedVersion) {}
-UpdateDBProgressThread::~UpdateDBProgressThread() = default;
-} // namespace vindoro

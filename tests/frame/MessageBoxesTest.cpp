@@ -1,0 +1,115 @@
+#include "frame/MessageBoxes.h"
+#include "support/ScriptedAnswerer.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Acts on the real alert window once it is on screen: a key press or a click of a button by its text.
+void whenBoxOpens (std::function<void (juce::AlertWindow&)> act)
+{
+    juce::Timer::callAfterDelay (50, [act]
+    {
+        if (auto* box = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent()))
+            act (*box);
+        else
+            whenBoxOpens (act);
+    });
+}
+
+void clickButton (juce::AlertWindow& box, const juce::String& text)
+{
+    for (auto* child : box.getChildren())
+        if (auto* b = dynamic_cast<juce::Button*> (child); b != nullptr && b->getButtonText() == text)
+            return b->triggerClick();
+    ADD_FAILURE() << "no button " << text;
+    box.exitModalState (-1);
+}
+
+// The box's own key handling, as a key press on the focused box reaches it.
+void press (juce::Component& box, const juce::KeyPress& key) { box.keyPressed (key); }
+
+class CountingThread : public juce::ThreadWithProgressWindow
+{
+public:
+    explicit CountingThread (int steps) : ThreadWithProgressWindow ("Counting", true, true), total (steps) {}
+    void run() override
+    {
+        for (int i = 0; i < total && ! threadShouldExit(); ++i)
+        {
+            setProgress (i / (double) total);
+            ++done;
+            wait (5);
+        }
+    }
+    void threadComplete (bool cancelled) override { completedWithCancel = cancelled ? 1 : 0; }
+    int total;
+    std::atomic<int> done { 0 };
+    int completedWithCancel = -1;
+};
+} // namespace
+
+TEST (MessageBoxes, AnswererStandsInForThePerson)
+{
+    vtest::ScriptedAnswerer answers;
+    answers.then (1).then (2).then (0).then (vtest::ScriptedAnswerer::kEscape);
+    EXPECT_EQ (askYesNoCancel (vindoro::kIconQuestion, "Vprasanje", "Shranim?"), 1);
+    EXPECT_EQ (askYesNoCancel (vindoro::kIconQuestion, "Vprasanje", "Shranim?"), 2);
+    EXPECT_EQ (askYesNoCancel (vindoro::kIconQuestion, "Vprasanje", "Shranim?"), 0);
+    EXPECT_EQ (askYesNoCancel (vindoro::kIconQuestion, "Vprasanje", "Shranim?"), 0);
+    showMessageOK (vindoro::kIconWarning, "Napaka", "Besedilo");
+
+    ASSERT_EQ (answers.asked.size(), 5u);
+    const auto& q = answers.asked[0];
+    EXPECT_EQ (q.icon, 1);
+    EXPECT_EQ (q.title, "Vprasanje");
+    EXPECT_EQ (q.message, "Shranim?");
+    ASSERT_EQ (q.buttons.size(), 3u);
+    EXPECT_EQ (q.buttons[0].text, juce::translate ("Yes"));
+    EXPECT_EQ (q.buttons[1].text, juce::translate ("No"));
+    EXPECT_EQ (q.buttons[2].text, juce::translate ("Cancel"));
+    const auto& ok = answers.asked[4];
+    EXPECT_EQ (ok.icon, 2);
+    ASSERT_EQ (ok.buttons.size(), 1u);
+    EXPECT_EQ (ok.buttons[0].text, juce::translate ("OK"));
+}
+
+TEST (MessageBoxes, RealAlertWindowAnswersByKeyAndClick)
+{
+    ASSERT_EQ (vindoro::getModalAnswerer(), nullptr);
+    struct Case { std::function<void (juce::AlertWindow&)> act; int expected; };
+    const Case cases[] = {
+        { [] (juce::AlertWindow& b) { press (b, juce::KeyPress (juce::KeyPress::escapeKey)); }, 0 },
+        { [] (juce::AlertWindow& b) { press (b, juce::KeyPress ('y')); }, 1 },
+        { [] (juce::AlertWindow& b) { press (b, juce::KeyPress ('n')); }, 2 },
+        { [] (juce::AlertWindow& b) { clickButton (b, juce::translate ("No")); }, 2 },
+        { [] (juce::AlertWindow& b) { clickButton (b, juce::translate ("Cancel")); }, 0 },
+        { [] (juce::AlertWindow& b) { clickButton (b, juce::translate ("Yes")); }, 1 },
+    };
+    for (const auto& c : cases)
+    {
+        whenBoxOpens (c.act);
+        EXPECT_EQ (askYesNoCancel (vindoro::kIconQuestion, "Vprasanje", "Shranim?"), c.expected);
+    }
+
+    bool closed = false;
+    whenBoxOpens ([&closed] (juce::AlertWindow& b) { closed = true; press (b, juce::KeyPress (juce::KeyPress::returnKey)); });
+    showMessageOK (vindoro::kIconInformation, "Info", "Besedilo");
+    EXPECT_TRUE (closed);
+}
+
+TEST (MessageBoxes, ProgressThreadsRunWithoutAPerson)
+{
+    vtest::ScriptedAnswerer answers;
+    CountingThread finishing (10);
+    EXPECT_TRUE (vindoro::runProgressWindow (finishing));
+    EXPECT_EQ (finishing.done.load(), 10);
+    EXPECT_EQ (finishing.completedWithCancel, 0);
+    EXPECT_EQ (answers.progressTitles[0], "Counting");
+
+    answers.cancelProgressAfter (30);
+    CountingThread cancelled (100000);
+    EXPECT_FALSE (vindoro::runProgressWindow (cancelled));
+    EXPECT_LT (cancelled.done.load(), 100000);
+    EXPECT_EQ (cancelled.completedWithCancel, 1);
+}

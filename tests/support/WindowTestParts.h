@@ -1,0 +1,93 @@
+#pragma once
+// Small real windows for the framework tests: a content that records which action ran and can
+// be told to fail, and an opener that records every answer its children give.
+#include "frame/VindorWindowAction.h"
+#include "frame/VindorWindowSetup.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace wtest
+{
+/** Pumps the message loop so deferred deletions and async updates run. */
+inline void pump (int ms = 30)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
+}
+
+class RecordingContent : public juce::Component,
+                         public VindorWindowAction
+{
+public:
+    explicit RecordingContent (juce::StringArray* journal = nullptr, juce::String name = "content")
+        : journal (journal)
+    {
+        setName (name);
+        setSize (320, 160);
+    }
+
+    bool okAction() override          { note ("ok"); return failOk ? fail() : VindorWindowAction::okAction(); }
+    bool cancelAction() override      { note ("cancel"); return failCancel ? fail() : VindorWindowAction::cancelAction(); }
+    bool cancelActionAsk() override   { note ("cancelAsk"); return VindorWindowAction::cancelActionAsk(); }
+    bool editAction() override        { note ("edit"); return VindorWindowAction::editAction(); }
+    bool insertAction() override      { note ("insert"); return VindorWindowAction::insertAction(); }
+    bool previewAction() override     { note ("preview"); return VindorWindowAction::previewAction(); }
+    bool printAction() override       { note ("print"); return VindorWindowAction::printAction(); }
+    using VindorWindowAction::printAction;
+    bool searchAction() override      { note ("search"); return VindorWindowAction::searchAction(); }
+    void prepareToClose() override    { note ("prepareToClose:" + getName()); }
+    void notifyKWindowListener() override { ++notifications; VindorWindowAction::notifyKWindowListener(); }
+
+    void paint (juce::Graphics& g) override
+    {
+        g.fillAll (juce::Colours::white);
+        g.setColour (juce::Colours::darkblue);
+        g.drawText ("Vsebina okna", getLocalBounds(), juce::Justification::centred);
+    }
+
+    juce::StringArray called;
+    int notifications = 0;
+    bool failOk = false, failCancel = false;
+
+private:
+    bool fail() { errorMessage = "manjka kupec"; return false; }
+    void note (const juce::String& what)
+    {
+        called.add (what);
+        if (journal != nullptr)
+            journal->add (what);
+    }
+    juce::StringArray* journal;
+};
+
+class RecordingOpener : public juce::Component,
+                        public VindorWindowSetup
+{
+public:
+    struct Answer
+    {
+        KWindow* source;
+        int exitValue;
+    };
+
+    void changeListenerCallback (juce::ChangeBroadcaster* source) override
+    {
+        auto* kw = dynamic_cast<KWindow*> (source);
+        answers.push_back ({ kw, kw != nullptr ? kw->getExitValue() : -1 });
+        if (onAnswer)
+            onAnswer (kw);
+    }
+
+    std::vector<Answer> answers;
+    std::function<void (KWindow*)> onAnswer;
+};
+
+/** An opener that is also the content of a window, so windows launched from it are its children. */
+class OpenerContent : public RecordingContent,
+                      public VindorWindowSetup
+{
+public:
+    using RecordingContent::RecordingContent;
+    void changeListenerCallback (juce::ChangeBroadcaster*) override { ++answers; }
+    int answers = 0;
+};
+} // namespace wtest
