@@ -46,6 +46,25 @@ TableColumnSpec::TableColumnSpec (const juce::String& p, const char* const* hidd
     statKinds = readTypes (statKindList);
 }
 
+TableColumnSpec::TableColumnSpec (const juce::String& p, std::initializer_list<Column> shown,
+                                  std::initializer_list<const char*> hidden, std::initializer_list<Stat> stats)
+    : valid (true), prefix (p)
+{
+    for (const auto* name : hidden)
+        hiddenColumns.add (juce::String::fromUTF8 (name));
+    for (const auto& column : shown)
+    {
+        columns.add (juce::String::fromUTF8 (column.name));
+        columnTypes.add (static_cast<int> (column.type));
+        columnWidths.add (column.width);
+    }
+    for (const auto& stat : stats)
+    {
+        statColumns.add (juce::String::fromUTF8 (stat.measure));
+        statKinds.add (static_cast<int> (stat.kind));
+    }
+}
+
 int TableColumnSpec::indexOfColumn (const juce::String& name) const
 {
     return columns.indexOf (name); // StringArray::indexOf is exact and case-sensitive

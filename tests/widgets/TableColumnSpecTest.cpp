@@ -37,3 +37,22 @@ TEST (TableColumnSpecTest, ReportFormKeepsMeasuresAndCopiesAreIndependent)
     EXPECT_FALSE (TableColumnSpec().valid);
     EXPECT_EQ (klavzuleColumnSpec().widthAt (0), 200);
 }
+
+TEST (TableColumnSpecTest, TypedFormKeepsEachColumnsTypeAndWidthWithItsName)
+{
+    const TableColumnSpec spec ("pregledbazekosovnica_",
+                                { { "ime", CellType::text, 25 }, { "datumkreiranja", CellType::date, 15 },
+                                  { "stevilo", CellType::numberCentred, 10 } },
+                                { "id", "glavna" },
+                                { { "ime", StatKind::title }, { "ratio:stevilo:ime", StatKind::ratio } });
+    EXPECT_TRUE (spec.valid);
+    EXPECT_EQ (spec.hiddenColumns, juce::StringArray ({ "id", "glavna" }));
+    EXPECT_EQ (spec.columns, juce::StringArray ({ "ime", "datumkreiranja", "stevilo" }));
+    // The stored codes are the numbers the cell rules know.
+    EXPECT_EQ (spec.columnTypes, juce::Array<int> ({ 6, 22, 17 }));
+    EXPECT_EQ (spec.columnWidths, juce::Array<int> ({ 25, 15, 10 }));
+    EXPECT_EQ (spec.cellTypeAt (1), CellType::date);
+    EXPECT_EQ (spec.cellTypeAt (3), CellType::none);
+    EXPECT_EQ (spec.statKinds, juce::Array<int> ({ 2, 8 }));
+    EXPECT_EQ (spec.statColumns[1], "ratio:stevilo:ime");
+}
