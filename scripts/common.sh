@@ -9,7 +9,7 @@ VINDORO_PACKAGES=(
   libcurl4-openssl-dev libboost-dev libgs-dev ghostscript
   cups printer-driver-cups-pdf libcups2-dev poppler-utils xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-apps imagemagick fonts-dejavu-core
+  xvfb xauth x11-apps imagemagick fonts-dejavu-core ccache
 )
 
 vindoro_install_missing() {
@@ -27,6 +27,12 @@ vindoro_install_missing() {
 
 vindoro_build() {
   local build_dir="$1"
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${VINDORO_BUILD_TYPE:-Debug}" >/dev/null
+  # ccache keeps the framework's large objects between builds of any checkout on this machine.
+  local launcher=()
+  if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$PWD")}" CCACHE_NOHASHDIR=true
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${VINDORO_BUILD_TYPE:-Debug}" "${launcher[@]}" >/dev/null
   cmake --build "$build_dir"
 }
