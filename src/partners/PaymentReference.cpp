@@ -25,8 +25,10 @@ juce::String makeReferenceRF (juce::String reference)
                                      .retainCharacters ("QWERTZUIOPASDFGHJKLYXCVBNM1234567890");
     // The digit text runs past 64 bits; its remainder is taken digit by digit, which gives the
     // same result as the remainder of the whole number.
+    // The digit text is held in a named string: a pointer into a temporary would outlive it.
+    const juce::String digits = lettersToDigits (checked);
     int remainder = 0;
-    for (auto p = lettersToDigits (checked).getCharPointer(); ! p.isEmpty();)
+    for (auto p = digits.getCharPointer(); ! p.isEmpty();)
         remainder = (remainder * 10 + (int) (p.getAndAdvance() - '0')) % 97;
     const int check = 98 - remainder;
     return "RF" + juce::String (check).paddedLeft ('0', 2) + reference.replace ("-", "X");
