@@ -12,6 +12,10 @@ namespace
 const char* const kComposedKeys[] = {
     "decimalna_vejica",
     "language_combo_2", "language_combo_3", "language_combo_4",
+    // business-register hit headers and the look-up texts the party editor shows translated
+    "ajpes_ime", "ajpes_kratko_ime", "ajpes_naslov", "ajpes_maticna", "ajpes_davcna",
+    "Error: Sending the message to Ajpes server failed!", "Cannot initialize CURL!",
+    "Error: unable to create new XPath context", "Error: the setting xml_ajpes_reply_dir is empty!",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
