@@ -8,7 +8,7 @@ VINDORO_PACKAGES=(
   libsqlite3-dev sqlite3 libxml2-dev libxml2-utils libxslt1-dev libxmlsec1-dev xmlsec1 libssl-dev openssl
   libcurl4-openssl-dev libboost-dev libgs-dev ghostscript
   cups printer-driver-cups-pdf libcups2-dev poppler-utils xdg-utils
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core ccache
 )
 
