@@ -152,6 +152,9 @@ std::string AjpesStandIn::searchPage() const
 
 std::string AjpesStandIn::companyPage() const
 {
+    if (! companyBlocks)
+        return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Podjetje</title></head><body>\n"
+               "<div class=\"row\"><div class=\"col-sm-12\">Subjekt ni najden</div></div>\n</body></html>\n";
     std::string blocks = "<div class=\"col-sm-12\">Poslovni register Slovenije</div>\n"
                          "<div class=\"col-sm-6\">Izpis</div>\n<div class=\"col-sm-6\">Podatki o subjektu</div>\n"
                          "<div class=\"col-sm-12\">Stanje na dan</div>\n";

@@ -61,6 +61,7 @@ public:
     std::vector<Hit> hits;                      // in page order
     bool tbody = true;                          // the hit table's explicit <tbody>
     std::vector<std::pair<std::string, std::string>> companyPairs; // label/value blocks in order
+    bool companyBlocks = true;                  // false: a company page without its block of data
     std::map<std::string, std::vector<std::string>> accounts;      // registration number -> link texts
 
     /** The hit and page of one company, "VINSKA KLET GORIČKO d.o.o.", as the tests mostly use it. */
