@@ -1,6 +1,7 @@
 #pragma once
 // A test's own business register: the loopback stand-in, settings of the test's own pointing at
-// it, a reply folder for the log-in cookie, and time-outs short enough to wait for.
+// it, a reply folder for the log-in cookie; the client's time-outs as shipped unless a test
+// shortens them to wait for an answer that is held back.
 #include "partners/AjpesStandIn.h"
 #include "partners/WebAjpes.h"
 #include "support/TestSupport.h"
@@ -14,12 +15,10 @@ class AjpesRegisterTest : public ::testing::Test
 protected:
     static constexpr int kShortTransferMs = 1500;
 
-    AjpesRegisterTest()
-    {
-        reg.configure (settings.user(), replyFolder.get());
-        WebAjpes::setTimeOuts (WebAjpes::kConnectTimeOutMs, kShortTransferMs);
-    }
+    AjpesRegisterTest() { reg.configure (settings.user(), replyFolder.get()); }
     ~AjpesRegisterTest() override { WebAjpes::setTimeOuts (WebAjpes::kConnectTimeOutMs, WebAjpes::kTransferTimeOutMs); }
+
+    static void shortenTransferTimeOut() { WebAjpes::setTimeOuts (WebAjpes::kConnectTimeOutMs, kShortTransferMs); }
 
     TestSettings settings;
     TempFolder replyFolder;

@@ -183,7 +183,10 @@ TEST_P (TransferFailures, ArriveAsTheTransferTextWithTheCauseInTheLog)
     {
         case Arrange::error500: reg.inject (AjpesStandIn::kSearch, Fault::error500); break;
         case Arrange::error404: reg.inject (AjpesStandIn::kSearch, Fault::error404); break;
-        case Arrange::held: reg.inject (AjpesStandIn::kSearch, Fault::hold); break;
+        case Arrange::held:
+            shortenTransferTimeOut();
+            reg.inject (AjpesStandIn::kSearch, Fault::hold);
+            break;
         case Arrange::untrustedCertificate:
             vtest::HttpsStandIn::makeCertificate (other.file ("cert.pem"), other.file ("key.pem"));
             settings.user().setValue ("trusted_certificates_file", other.file ("cert.pem").getFullPathName());
@@ -214,9 +217,10 @@ INSTANTIATE_TEST_SUITE_P (
     ::testing::Values (TransferFailure { "500 with a page", Arrange::error500, "http error code = 500" },
                        TransferFailure { "404 with a page", Arrange::error404, "http error code = 404" },
                        TransferFailure { "answer held past the time-out", Arrange::held, "Timeout was reached" },
-                       TransferFailure { "certificate not trusted", Arrange::untrustedCertificate, "curl_easy_perform() failed: " },
-                       TransferFailure { "empty address", Arrange::emptyAddress, "curl_easy_perform() failed: " },
-                       TransferFailure { "nothing listening", Arrange::nothingListening, "curl_easy_perform() failed: " }));
+                       TransferFailure { "certificate not trusted", Arrange::untrustedCertificate,
+                                         "SSL peer certificate or SSH remote key was not OK" },
+                       TransferFailure { "empty address", Arrange::emptyAddress, "URL using bad/illegal format" },
+                       TransferFailure { "nothing listening", Arrange::nothingListening, "Couldn't connect to server" }));
 
 TEST_F (RegisterClient, AFailedPageLeavesTheLastOneInPlace)
 {

@@ -198,7 +198,6 @@ TEST_F (CompanySearch, FailuresOfTheSearchPageArriveAsRegisterExceptionsAfterOne
     };
     const Case cases[] = {
         { "500", [] (AjpesStandIn& r) { r.inject (AjpesStandIn::kSearch, Fault::error500); }, kTransferText },
-        { "held past the time-out", [] (AjpesStandIn& r) { r.inject (AjpesStandIn::kSearch, Fault::hold); }, kTransferText },
         { "log-in refused, so no session", [] (AjpesStandIn& r) { r.password = "drugo"; }, kTransferText },
         { "unreadable page", [] (AjpesStandIn& r) { r.inject (AjpesStandIn::kSearch, Fault::unreadable); },
           "Error: unable to create new XPath context" },
@@ -206,6 +205,12 @@ TEST_F (CompanySearch, FailuresOfTheSearchPageArriveAsRegisterExceptionsAfterOne
           [] (AjpesStandIn& r) {
               r.inject (AjpesStandIn::kSearch, Fault::error404);
               r.inject (AjpesStandIn::kLogout, Fault::error500);
+          },
+          kTransferText },
+        { "held past the time-out (last: the time-out stays short)",
+          [] (AjpesStandIn& r) {
+              shortenTransferTimeOut();
+              r.inject (AjpesStandIn::kSearch, Fault::hold);
           },
           kTransferText },
     };
