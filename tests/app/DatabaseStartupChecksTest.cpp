@@ -1,7 +1,7 @@
 #include "app/DatabaseStartupChecks.h"
 #include "core/Globals.h"
 #include "partners/OwnCompany.h"
-#include "db/ChosenFile.h"
+#include "support/ChosenFile.h"
 #include "db/SQLtoXml.h"
 #include "partners/StrankaRecord.h"
 #include "support/ScriptedAnswerer.h"

@@ -122,7 +122,7 @@ TEST (VindorWindowSetup, CheckChildResultIgnoresOtherSources)
 #include "platform/FileOpener.h"
 #include "print/gui/PrintDialog.h"
 #include "support/ScriptedAnswerer.h"
-#include "widgets/BrowserTestParts.h"
+#include "support/BrowserTestParts.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 // The browser on screen (Xvfb): sorted by its header, a cell edited by typing and saved, and
 // pictures of the row tints and the overlay box for a person to look at.
-#include "widgets/BrowserTestParts.h"
+#include "support/BrowserTestParts.h"
 
 using namespace btest;
 

@@ -2,7 +2,7 @@
 // guards against impossible areas, and one real job rendered through Ghostscript to look at.
 #include "print/PrintTestSupport.h"
 #include "print/gui/myPS.h"
-#include "widgets/BrowserTestParts.h"
+#include "support/BrowserTestParts.h"
 
 using namespace btest;
 

@@ -1,5 +1,5 @@
 #include "support/ScriptedAnswerer.h"
-#include "widgets/BrowserTestParts.h"
+#include "support/BrowserTestParts.h"
 
 using namespace btest;
 

@@ -1,5 +1,5 @@
 #include "db/DbFixture.h"
-#include "db/ChosenFile.h"
+#include "support/ChosenFile.h"
 #include "db/gui/BackupButtonPropertyComponent.h"
 #include "db/gui/RestoreButtonPropertyComponent.h"
 #include "support/ScriptedAnswerer.h"

@@ -1,6 +1,6 @@
 // The runners' progress windows over the chain: the closing message for each way a run ends,
 // the refusal with the quit request, and a picture of the window while it works.
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include "db/SchemaSteps.h"
 #include "db/SqlitetoXml.h"
