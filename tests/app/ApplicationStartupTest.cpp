@@ -3,6 +3,7 @@
 // down and leaves "Shutting down logger" as the last line of its log.
 #include "app/ApplicationStartup.h"
 #include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -252,14 +253,7 @@ private:
 
 void savePicture (const Image& image, const String& name)
 {
-    if (! image.isValid())
-        return;
-    const File folder ("/tmp/vindoro-shots");
-    folder.createDirectory();
-    const auto file = folder.getChildFile (name + ".png");
-    file.deleteFile();
-    FileOutputStream out (file);
-    PNGImageFormat().writeImageToStream (image, out);
+    wtest::writePng (image, "/tmp/vindoro-shots/" + name + ".png");
 }
 
 bool isIntroGrey (const Image& image)

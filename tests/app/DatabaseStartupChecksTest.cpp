@@ -1,7 +1,7 @@
 #include "app/DatabaseStartupChecks.h"
 #include "core/Globals.h"
 #include "partners/OwnCompany.h"
-#include "db/ChosenFile.h"
+#include "support/ChosenFile.h"
 #include "db/SQLtoXml.h"
 #include "partners/StrankaRecord.h"
 #include "support/ScriptedAnswerer.h"
@@ -54,13 +54,6 @@ public:
     vtest::ScriptedAnswerer answers;
     dbtest::ChosenFile chooser { juce::File() };
 };
-
-juce::MemoryBlock bytesOf (const juce::File& f)
-{
-    juce::MemoryBlock block;
-    f.loadFileAsData (block);
-    return block;
-}
 } // namespace
 
 TEST_F (StartupChecks, ACurrentDatabaseWithValidSettingsShowsNothing)
@@ -110,13 +103,13 @@ TEST_F (StartupChecks, UnusableVersionsEndTheProgramWithoutTouchingTheDatabase)
     {
         SCOPED_TRACE (c.setting);
         run (c.setting);
-        const auto before = bytesOf (db.file());
+        const auto before = vtest::bytesOf (db.file());
         answers.asked.clear();
         EXPECT_EQ (DatabaseStartupChecks::run(), Outcome::quit);
         EXPECT_EQ (shown(), juce::StringArray ({ c.box }));
         EXPECT_TRUE (answers.progressTitles.isEmpty());
         EXPECT_TRUE (chooser.asked.isEmpty());
-        EXPECT_EQ (bytesOf (db.file()), before);
+        EXPECT_EQ (vtest::bytesOf (db.file()), before);
         run ("DELETE FROM settings WHERE ime='dbversion'");
         run ("INSERT INTO settings (ime, val_s, val_i) VALUES ('dbversion', '', 37)");
     }

@@ -7,6 +7,7 @@
 #include "core/VindorLanguage.h"
 #include "app/VindorTabbedComponent.h"
 #include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,8 @@ namespace
 {
 Image snapshot (Component& c, const String& name)
 {
-    auto image = c.createComponentSnapshot (c.getLocalBounds(), true, 1.0f);
-    const File folder ("/tmp/vindoro-shots");
-    folder.createDirectory();
-    const auto file = folder.getChildFile (name + ".png");
-    file.deleteFile();
-    FileOutputStream out (file);
-    PNGImageFormat().writeImageToStream (image, out);
+    auto image = wtest::snapshot (c);
+    wtest::writePng (image, "/tmp/vindoro-shots/" + name + ".png");
     return image;
 }
 } // namespace

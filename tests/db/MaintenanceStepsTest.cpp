@@ -1,6 +1,6 @@
 // The maintenance steps on a version-37 database at level 0: dates, declarations of bulk-wine
 // articles, account texts, party names and addresses, tax kinds, colours and VAT numbers.
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include "db/MaintenanceSteps.h"
 #include "db/UpgradeChain.h"

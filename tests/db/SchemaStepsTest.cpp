@@ -1,7 +1,7 @@
 // The data migrations of the schema steps, per range of versions, on the hand-made fixtures of
 // tests/db/fixtures: each range starts from the fixture of its first version with the rows that
 // exercise its migrations, runs its steps and reads the rows back.
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include "db/SchemaSteps.h"
 #include "db/SqlitetoXml.h"

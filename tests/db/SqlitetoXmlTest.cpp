@@ -559,23 +559,13 @@ TEST_F (DbFixture, ThreadsShareTheConnectionWhileOthersOpenAndCloseIt)
 //==============================================================================
 // Database file copies
 
-namespace
-{
-juce::MemoryBlock bytesOf (const juce::File& f)
-{
-    juce::MemoryBlock block;
-    f.loadFileAsData (block);
-    return block;
-}
-} // namespace
-
 TEST_F (DbFixture, BackupCopiesTheDatabaseByteForByteAndReplacesAnOldCopy)
 {
     run ("INSERT INTO test_log (besedilo) VALUES ('backed up')");
     const auto target = db.settings().folder().file ("copy.db");
     target.replaceWithText ("an older backup");
     EXPECT_TRUE (SqlitetoXml::backupDatabase (target));
-    EXPECT_EQ (bytesOf (target), bytesOf (db.file()));
+    EXPECT_EQ (vtest::bytesOf (target), vtest::bytesOf (db.file()));
 
     const auto folder = db.settings().folder().file ("emptyFolder");
     folder.createDirectory();
@@ -594,24 +584,24 @@ TEST_F (DbFixture, BackupCopiesTheDatabaseByteForByteAndReplacesAnOldCopy)
 // name that leads to the database file itself is the database file.
 TEST_F (DbFixture, CopiesTellTheSameFileFromAnotherByIdentity)
 {
-    const auto before = bytesOf (db.file());
+    const auto before = vtest::bytesOf (db.file());
     EXPECT_TRUE (SqlitetoXml::backupDatabase (db.file()));
     const auto link = db.settings().folder().file ("link.db");
     ASSERT_TRUE (db.file().createSymbolicLink (link, true));
     EXPECT_TRUE (SqlitetoXml::backupDatabase (link));
     EXPECT_TRUE (link.isSymbolicLink());
     EXPECT_TRUE (SqlitetoXml::restoreDatabase (link));
-    EXPECT_EQ (bytesOf (db.file()), before);
+    EXPECT_EQ (vtest::bytesOf (db.file()), before);
 
     const auto otherCase = db.file().getSiblingFile ("VINDORO.DB");
     EXPECT_TRUE (SqlitetoXml::backupDatabase (otherCase));
-    EXPECT_EQ (bytesOf (otherCase), before); // really copied, not taken for the database itself
+    EXPECT_EQ (vtest::bytesOf (otherCase), before); // really copied, not taken for the database itself
 
     const auto stranger = db.file().getSiblingFile ("vindoro.db");
     vtest::shippedDatabase().copyFileTo (stranger);
     { SQLtoXml q; q.sqlQueryNA ("CREATE TABLE only_in_the_live_file (x)"); }
     EXPECT_TRUE (SqlitetoXml::restoreDatabase (stranger));
-    EXPECT_EQ (bytesOf (db.file()), bytesOf (stranger));
+    EXPECT_EQ (vtest::bytesOf (db.file()), vtest::bytesOf (stranger));
 }
 
 TEST_F (DbFixture, RestoreClosesTheConnectionAndReplacesTheFileWhole)
@@ -626,13 +616,13 @@ TEST_F (DbFixture, RestoreClosesTheConnectionAndReplacesTheFileWhole)
     ASSERT_EQ (q.sqlQueryInt ("SELECT COUNT(*) FROM test_log"), 2);
     ASSERT_TRUE (SqlitetoXml::restoreDatabase (saved));
     EXPECT_FALSE (SqlitetoXml::isConnected());
-    EXPECT_EQ (bytesOf (db.file()), bytesOf (saved));
+    EXPECT_EQ (vtest::bytesOf (db.file()), vtest::bytesOf (saved));
     log.clear();
     EXPECT_EQ (q.sqlQueryInt ("SELECT COUNT(*) FROM test_log"), 1);
     EXPECT_TRUE (log.contains ("NEW CONNECTION TO DB"));
 
     // Failures leave the database file as it was.
-    const auto before = bytesOf (db.file());
+    const auto before = vtest::bytesOf (db.file());
     EXPECT_FALSE (SqlitetoXml::restoreDatabase (db.settings().folder().file ("deleted meanwhile.db")));
     const auto folderSource = db.settings().folder().file ("a folder.db");
     folderSource.createDirectory();
@@ -642,6 +632,6 @@ TEST_F (DbFixture, RestoreClosesTheConnectionAndReplacesTheFileWhole)
         EXPECT_FALSE (SqlitetoXml::restoreDatabase (saved));
         EXPECT_FALSE (SqlitetoXml::backupDatabase (db.settings().folder().file ("mid-transaction.db")));
     }
-    EXPECT_EQ (bytesOf (db.file()), before);
+    EXPECT_EQ (vtest::bytesOf (db.file()), before);
     EXPECT_EQ (db.settings().folder().get().getNumberOfChildFiles (juce::File::findFiles, "*part*"), 0);
 }

@@ -1,7 +1,7 @@
 // The upgrade runner without a window: the path from each stored version, progress and stop
 // requests, failed statements counted, a failing rebuild stopping the run, the table rebuild
 // forms, and a version-7 database brought to 37 with the shipped schema.
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include "db/SchemaStep.h"
 #include "db/SchemaSteps.h"

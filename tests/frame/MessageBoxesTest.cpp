@@ -1,27 +1,18 @@
 #include "frame/MessageBoxes.h"
 #include "support/ScriptedAnswerer.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-// Acts on the real alert window once it is on screen: a key press or a click of a button by its text.
-void whenBoxOpens (std::function<void (juce::AlertWindow&)> act)
-{
-    juce::Timer::callAfterDelay (50, [act]
-    {
-        if (auto* box = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent()))
-            act (*box);
-        else
-            whenBoxOpens (act);
-    });
-}
+// The real alert window is acted on once it is on screen: a key press or a click of a button by its text.
+using wtest::whenAlertOpens;
 
 void clickButton (juce::AlertWindow& box, const juce::String& text)
 {
-    for (auto* child : box.getChildren())
-        if (auto* b = dynamic_cast<juce::Button*> (child); b != nullptr && b->getButtonText() == text)
-            return b->triggerClick();
+    if (auto* b = wtest::findChild<juce::Button> (box, [&] (juce::Button& candidate) { return candidate.getButtonText() == text; }))
+        return b->triggerClick();
     ADD_FAILURE() << "no button " << text;
     box.exitModalState (-1);
 }
@@ -88,12 +79,12 @@ TEST (MessageBoxes, RealAlertWindowAnswersByKeyAndClick)
     };
     for (const auto& c : cases)
     {
-        whenBoxOpens (c.act);
+        whenAlertOpens (c.act);
         EXPECT_EQ (askYesNoCancel (vindoro::kIconQuestion, "Vprasanje", "Shranim?"), c.expected);
     }
 
     bool closed = false;
-    whenBoxOpens ([&closed] (juce::AlertWindow& b) { closed = true; press (b, juce::KeyPress (juce::KeyPress::returnKey)); });
+    whenAlertOpens ([&closed] (juce::AlertWindow& b) { closed = true; press (b, juce::KeyPress (juce::KeyPress::returnKey)); });
     showMessageOK (vindoro::kIconInformation, "Info", "Besedilo");
     EXPECT_TRUE (closed);
 }

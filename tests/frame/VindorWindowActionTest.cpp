@@ -2,9 +2,9 @@
 #include "support/WindowTestParts.h"
 #include "core/Globals.h"
 #include "core/VindorLanguage.h"
-#include "platform/FileOpener.h"
 #include "print/VindorPrintSettings.h"
 #include "print/myPrint.h"
+#include "support/PreviewCatcher.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
 
@@ -154,15 +154,6 @@ public:
     juce::Array<int> languages;
 };
 
-/** Takes the preview in place of the desktop's viewer, so the test reads the written job. */
-struct PreviewCatcher : FileOpener
-{
-    PreviewCatcher() { FileOpener::set (this); }
-    ~PreviewCatcher() override { FileOpener::set (nullptr); }
-    bool open (const juce::File& file) override { opened.add (file); return true; }
-    juce::Array<juce::File> opened;
-};
-
 class PrintLoop : public ::testing::Test
 {
 protected:
@@ -196,7 +187,7 @@ protected:
     vtest::TestSettings settings;
     VindorLanguage language;
     VindorPrintSettings print;
-    PreviewCatcher catcher;
+    vtest::PreviewCatcher catcher;
 };
 
 TEST_F (PrintLoop, PrintsEveryCopyAfterCountingThePages)

@@ -1,8 +1,9 @@
 // The opener's side: the button list and what it does with a child's answer.
-#include "support/WindowTestParts.h"
 #include "frame/KWManager.h"
 #include "frame/VindorWindow.h"
+#include "support/BrowserTestParts.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestParts.h"
 
 #include <gtest/gtest.h>
 
@@ -116,16 +117,7 @@ TEST (VindorWindowSetup, CheckChildResultIgnoresOtherSources)
     second->closeKW();
     pump();
 }
-} // namespace
 
-#include "frame/Gumbi.h"
-#include "platform/FileOpener.h"
-#include "print/gui/PrintDialog.h"
-#include "support/ScriptedAnswerer.h"
-#include "widgets/BrowserTestParts.h"
-
-namespace
-{
 // The fixture's database brings its own settings, where window positions go too.
 using PickedRow = btest::BrowserDatabase;
 
@@ -180,75 +172,6 @@ TEST_F (PickedRow, NoRowWithoutAPick)
 
     window->closeKW();
     plain->closeKW();
-    pump();
-}
-
-/** A printing window: its Print button opens the print dialog, which prints through it. */
-class PrintingContent : public wtest::OpenerContent
-{
-public:
-    using OpenerContent::OpenerContent;
-    bool printAction() override
-    {
-        openPrintDialog (this, PrintDialog::kFlagLanguage, "test");
-        return true;
-    }
-    bool printAction (VindorPrintSettings* s) override
-    {
-        ++prints;
-        return VindorWindowAction::printAction (s);
-    }
-    int prints = 0;
-};
-
-struct PreviewCatcher : FileOpener
-{
-    PreviewCatcher() { FileOpener::set (this); }
-    ~PreviewCatcher() override { FileOpener::set (nullptr); }
-    bool open (const juce::File& file) override { opened.add (file); return true; }
-    juce::Array<juce::File> opened;
-};
-
-TEST (VindorWindowSetupPrint, PrintButtonOpensTheModalPrintDialogThatPrintsThroughTheWindow)
-{
-    vtest::TestSettings settings;
-    settings.user().setValue ("tempfolder", settings.folder().get().getFullPathName());
-    PreviewCatcher catcher;
-    wtest::RecordingOpener mainOpener;
-    mainOpener.addButton ("Print", 8);
-    mainOpener.addButton ("Close", 0);
-    auto* content = new PrintingContent (nullptr, "tiskanje");
-    auto* window = VindorWindow::launchNormal ("Porocilo", content, &mainOpener, &mainOpener);
-    pump();
-
-    window->getButton (1)->triggerClick(); // Print
-    pump();
-    auto* dialog = content->getPrintDialog();
-    ASSERT_NE (dialog, nullptr);
-    auto* dialogWindow = dynamic_cast<VindorWindow*> (content->currentChild.get());
-    ASSERT_NE (dialogWindow, nullptr);
-    EXPECT_EQ (dialogWindow->getName(), TRANS ("Print"));
-    EXPECT_TRUE (dialogWindow->isCurrentlyModal());
-    ASSERT_EQ (dialogWindow->getButtonBar()->getNumButtons(), 3);
-    EXPECT_EQ (dialogWindow->getButton (0)->getCommandID(), 8);
-    EXPECT_EQ (dialogWindow->getButton (1)->getCommandID(), 9);
-    EXPECT_EQ (dialogWindow->getButton (2)->getCommandID(), 0);
-    EXPECT_EQ (content->getChildWindows().size(), 1);
-
-    dialogWindow->getButton (1)->triggerClick(); // Preview
-    pump();
-    EXPECT_EQ (content->prints, 1);
-    EXPECT_EQ (catcher.opened.size(), 1);
-    EXPECT_TRUE (dialogWindow->isCurrentlyModal()) << "a preview leaves the dialog open";
-
-    dialogWindow->getButton (2)->triggerClick(); // Cancel
-    pump();
-    EXPECT_EQ (content->answers, 1);
-    EXPECT_EQ (content->currentChild.get(), nullptr);
-    EXPECT_EQ (content->getPrintDialog(), nullptr);
-    EXPECT_EQ (juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
-
-    window->closeKW();
     pump();
 }
 } // namespace

@@ -20,14 +20,7 @@ protected:
     void TearDown() override
     {
         // Nothing a test opened may outlive it.
-        for (int i = 0; i < 20 && KWManager::getInstanceWithoutCreating() != nullptr
-                        && KWManager::getInstanceWithoutCreating()->getNumKWindows() > 0; ++i)
-        {
-            if (auto* w = dynamic_cast<KWindow*> (KWManager::getInstance()->getKWindow (0)))
-                w->closeKW();
-            pump();
-        }
-        pump();
+        wtest::closeOpenWindows();
     }
 
     vtest::TestSettings settings;
@@ -438,13 +431,7 @@ TEST (VindorWindowPicture, RendersContentAboveTheButtonRow)
     pump (100);
 
     auto image = window->createComponentSnapshot (window->getLocalBounds());
-    juce::File png ("/tmp/vindoro-framework-window.png");
-    png.deleteFile();
-    {
-        juce::FileOutputStream out (png);
-        juce::PNGImageFormat().writeImageToStream (image, out);
-    }
-    EXPECT_TRUE (png.existsAsFile());
+    EXPECT_TRUE (wtest::writePng (image, "/tmp/vindoro-framework-window.png"));
     // The content paints white; the window background around the buttons is light grey.
     EXPECT_EQ (image.getPixelAt (image.getWidth() / 2, 20), juce::Colours::white);
     EXPECT_EQ (image.getPixelAt (3, image.getHeight() - 3), juce::Colour (0xFFD3D3D3));

@@ -1,5 +1,5 @@
 // The payment reference of a stored invoice by the reference mode, on the invoice's own row.
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include "invoices/RacunSklic.h"
 #include "partners/PaymentReference.h"

@@ -1,14 +1,9 @@
 #pragma once
-// Fixtures of the printing tests: a PostScript writer without a job around it, a Ghostscript layer
-// that records (and can answer for) the library, an opener that records instead of starting a
-// viewer, the private CUPS queue the test script starts, and Ghostscript renders to PNG.
-#include "platform/FileOpener.h"
+// Fixtures of the printing tests: a PostScript writer without a job around it, and a Ghostscript
+// layer that records (and can answer for) the library.
 #include "platform/GhostscriptApi.h"
 #include "print/myPostScript.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <vector>
 
 namespace vtest
@@ -89,88 +84,4 @@ public:
     juce::StringArray args;
     std::vector<unsigned int> blockLengths;
 };
-
-/** Keeps what would have been opened. */
-class RecordingOpener : public FileOpener
-{
-public:
-    RecordingOpener() { FileOpener::set (this); }
-    ~RecordingOpener() override { FileOpener::set (nullptr); }
-    bool open (const juce::File& f) override
-    {
-        opened.add (f.getFullPathName());
-        return true;
-    }
-    juce::StringArray opened;
-};
-
-/** The PDF folder of the test scheduler. Outside it (a quick loop without test.sh) the printing
-    tests skip; under CI, or when the scheduler failed to start, they fail loudly. */
-inline juce::File cupsPdfFolderOrFail()
-{
-    if (const char* failed = std::getenv ("VINDORO_CUPS_FAILED"))
-    {
-        ADD_FAILURE() << "the test CUPS scheduler did not start: " << failed;
-        return {};
-    }
-    if (const char* dir = std::getenv ("VINDORO_CUPS_PDF_DIR"))
-        return juce::File (juce::String::fromUTF8 (dir));
-    if (std::getenv ("CI") != nullptr)
-        ADD_FAILURE() << "CI without the test CUPS scheduler (VINDORO_CUPS_PDF_DIR unset)";
-    return {};
-}
-
-/** The PDF the test queue made of the job with this title (cups-pdf names its files after the
-    title), once it is complete; an invalid file when none came within a minute. */
-inline juce::File waitForCupsPdf (const juce::File& folder, const juce::String& title)
-{
-    for (int i = 0; i < 600; ++i)
-    {
-        for (const auto& f : folder.findChildFiles (juce::File::findFiles, false, "*.pdf"))
-            if (f.getFileName().contains (title) && f.getSize() > 0)
-            {
-                // cups-pdf writes the file and then sets its owner: wait until the size holds.
-                for (auto size = f.getSize();; size = f.getSize())
-                {
-                    juce::Thread::sleep (200);
-                    if (f.getSize() == size)
-                        return f;
-                }
-            }
-        juce::Thread::sleep (100);
-    }
-    return {};
-}
-
-/** Runs the Ghostscript program (a separate process, so it never meets the job's library instance). */
-inline bool runGhostscript (const juce::StringArray& arguments, juce::String* output = nullptr)
-{
-    juce::StringArray cmd { "gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER" };
-    cmd.addArray (arguments);
-    juce::ChildProcess p;
-    if (! p.start (cmd))
-        return false;
-    const juce::String text = p.readAllProcessOutput();
-    if (output != nullptr)
-        *output = text;
-    return p.waitForProcessToFinish (60000) && p.getExitCode() == 0;
-}
-
-/** Renders every page of a PDF or PostScript file to PNG files "<base>-N.png" at the resolution. */
-inline juce::Array<juce::File> renderPages (const juce::File& document, const juce::File& folder, const juce::String& base,
-                                            int dpi)
-{
-    runGhostscript ({ "-sDEVICE=png16m", "-r" + juce::String (dpi),
-                      "-sOutputFile=" + folder.getChildFile (base + "-%d.png").getFullPathName(),
-                      document.getFullPathName() });
-    juce::Array<juce::File> pages;
-    for (int i = 1;; ++i)
-    {
-        auto f = folder.getChildFile (base + "-" + juce::String (i) + ".png");
-        if (! f.existsAsFile())
-            break;
-        pages.add (f);
-    }
-    return pages;
-}
 } // namespace vtest

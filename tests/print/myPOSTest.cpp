@@ -1,8 +1,8 @@
 // The receipt printer: the exact ESC/POS bytes that reach a pseudo-terminal standing in for the
 // printer's serial port, the preview file, and the failures (port missing, short write).
 #include "platform/ComPortDriver.h"
-#include "print/PrintTestSupport.h"
 #include "print/myPOS.h"
+#include "support/PreviewCatcher.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -226,7 +226,7 @@ TEST (myPOSTest, InitPOSChoosesPortOrPreviewFile)
     ReceiptPort port;
     vtest::TempFolder temp;
     port.settings.user().setValue ("tempfolder", temp.get().getFullPathName());
-    vtest::RecordingOpener opener;
+    vtest::PreviewCatcher opener;
     VindorPrintSettings s;
     s.setDefaults ({});
     s.setValue ("printname", "blagajna");
@@ -240,7 +240,7 @@ TEST (myPOSTest, InitPOSChoosesPortOrPreviewFile)
     preview->writeText ("abc");
     EXPECT_TRUE (preview->save ({}));
     EXPECT_EQ (temp.file ("blagajna.txt").loadFileAsString(), "abc") << "the body only, no prefix or feed";
-    EXPECT_EQ (opener.opened, juce::StringArray (temp.file ("blagajna.txt").getFullPathName()));
+    EXPECT_EQ (opener.opened, juce::Array<juce::File> { temp.file ("blagajna.txt") });
     EXPECT_EQ (port.read(), Bytes()) << "nothing reaches the port";
 
     s.setValue ("preview", false);

@@ -3,9 +3,9 @@
 #include "core/Globals.h"
 #include "partners/OwnCompany.h"
 #include "partners/StrankaRecord.h"
-#include "print/PrintTestSupport.h"
 #include "print/myPOS.h"
 #include "print/gui/myPS.h"
+#include "support/GhostscriptRender.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

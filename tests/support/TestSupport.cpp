@@ -40,6 +40,13 @@ juce::File shippedDatabase() { return juce::File (VINDORO_SHIPPED_DB); }
 juce::File resourcesFolder() { return juce::File (VINDORO_RESOURCES_DIR); }
 juce::File sharedFolder() { return juce::File (VINDORO_SHARED_DIR); }
 
+juce::MemoryBlock bytesOf (const juce::File& file)
+{
+    juce::MemoryBlock block;
+    file.loadFileAsData (block);
+    return block;
+}
+
 FreshDatabase::FreshDatabase()
 {
     dbFile = testSettings.folder().file ("Vindoro.db");

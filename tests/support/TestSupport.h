@@ -44,6 +44,9 @@ juce::File resourcesFolder();
 /** The repository's shared folder (conformance schemas, data). */
 juce::File sharedFolder();
 
+/** Every byte of the file (empty when it cannot be read). */
+juce::MemoryBlock bytesOf (const juce::File& file);
+
 /** A fresh copy of the shipped database in a temporary folder, with its own settings naming it as
     "dbfilename". Closes the process-wide connection when it ends, so the next test starts clean. */
 class FreshDatabase

@@ -1,17 +1,47 @@
 #pragma once
-// Small real windows for the framework tests: a content that records which action ran and can
-// be told to fail, and an opener that records every answer its children give.
+// Small real windows for the window tests: a content that records which action ran and can be
+// told to fail, an opener that records every answer its children give, a bar button found by its
+// caption, and the closing of every window a test left open.
+#include "frame/KWManager.h"
+#include "frame/Gumbi.h"
+#include "frame/KWindow.h"
+#include "frame/VindorWindow.h"
 #include "frame/VindorWindowAction.h"
 #include "frame/VindorWindowSetup.h"
+#include "support/WidgetTestSupport.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 namespace wtest
 {
-/** Pumps the message loop so deferred deletions and async updates run. */
-inline void pump (int ms = 30)
+/** The windows the window manager tracks now. */
+inline int openWindowCount()
 {
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
+    auto* manager = KWManager::getInstanceWithoutCreating();
+    return manager != nullptr ? manager->getNumKWindows() : 0;
+}
+
+/** Closes every window the manager still tracks, pumping `ms` after each, so nothing a test opened
+    outlives it (a window that refuses to close is given up after twenty tries). */
+inline void closeOpenWindows (int ms = 30)
+{
+    for (int i = 0; i < 20 && openWindowCount() > 0; ++i)
+    {
+        if (auto* w = dynamic_cast<KWindow*> (KWManager::getInstance()->getKWindow (0)))
+            w->closeKW();
+        pump (ms);
+    }
+    pump (ms);
+}
+
+/** The button of the window's bar with this caption, or null. */
+inline juce::TextButton* windowButton (VindorWindow& window, const juce::String& caption)
+{
+    if (auto* bar = window.getButtonBar())
+        for (int i = 0; i < bar->getNumButtons(); ++i)
+            if (auto* b = bar->getButton (i); b != nullptr && b->getButtonText() == caption)
+                return b;
+    return nullptr;
 }
 
 class RecordingContent : public juce::Component,

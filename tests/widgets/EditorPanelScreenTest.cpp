@@ -24,10 +24,8 @@
 
 namespace
 {
-void pump (int ms = 30)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
-}
+using wtest::findChild;
+using wtest::pump;
 
 struct CountingButton : VindorButtonPropertyComponent
 {
@@ -61,19 +59,6 @@ void typeInto (juce::Label& label, const juce::String& text)
     editor->selectAll();
     editor->insertTextAtCaret (text);
     label.hideEditor (false);
-}
-
-template <typename T>
-T* findChild (juce::Component& c)
-{
-    for (auto* child : c.getChildren())
-    {
-        if (auto* hit = dynamic_cast<T*> (child))
-            return hit;
-        if (auto* inner = findChild<T> (*child))
-            return inner;
-    }
-    return nullptr;
 }
 } // namespace
 

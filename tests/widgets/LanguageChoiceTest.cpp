@@ -1,3 +1,4 @@
+#include "support/WidgetTestSupport.h"
 #include "widgets/LanguageChoice.h"
 #include "widgets/VindorPropertyPanel.h"
 
@@ -15,10 +16,7 @@ TEST (LanguageChoice, OffersTheThreeLanguagesByNumber)
     EXPECT_EQ (row->getChoices(), juce::StringArray ("Slovensko", "Anglesko", "Slo-ang"));
     EXPECT_EQ (row->getPreferredHeight(), propertyRowHeight (row.get()));
 
-    juce::ComboBox* box = nullptr;
-    for (auto* child : row->getChildren())
-        if (auto* c = dynamic_cast<juce::ComboBox*> (child))
-            box = c;
+    auto* box = wtest::findChild<juce::ComboBox> (*row);
     ASSERT_NE (box, nullptr);
     EXPECT_EQ (box->getSelectedItemIndex(), 1); // 3 is the second choice
     box->setSelectedItemIndex (2, juce::sendNotificationSync);

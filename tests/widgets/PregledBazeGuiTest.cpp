@@ -1,6 +1,7 @@
 // The browser on screen (Xvfb): sorted by its header, a cell edited by typing and saved, and
 // pictures of the row tints and the overlay box for a person to look at.
-#include "widgets/BrowserTestParts.h"
+#include "support/BrowserTestParts.h"
+#include "support/WidgetTestSupport.h"
 
 using namespace btest;
 
@@ -14,11 +15,7 @@ void typeInto (juce::TextEditor& editor, const juce::String& text)
 
 void savePicture (juce::Component& c, const juce::String& name)
 {
-    const auto image = c.createComponentSnapshot (c.getLocalBounds());
-    juce::File file ("/tmp/" + name);
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    juce::PNGImageFormat().writeImageToStream (image, out);
+    wtest::writePng (wtest::snapshot (c), "/tmp/" + name);
 }
 } // namespace
 

@@ -1,8 +1,8 @@
 // Printing a browser's table over pages: page breaks on a recording print target, the layout's
 // guards against impossible areas, and one real job rendered through Ghostscript to look at.
-#include "print/PrintTestSupport.h"
 #include "print/gui/myPS.h"
-#include "widgets/BrowserTestParts.h"
+#include "support/BrowserTestParts.h"
+#include "support/GhostscriptRender.h"
 
 using namespace btest;
 

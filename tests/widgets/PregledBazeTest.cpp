@@ -1,47 +1,12 @@
 #include "support/ScriptedAnswerer.h"
-#include "widgets/BrowserTestParts.h"
+#include "support/WidgetTestSupport.h"
+#include "support/BrowserTestParts.h"
 
 using namespace btest;
 
 namespace
 {
-// Acts on the next modal dialog the browser opens, from inside its modal loop: a timer looks for a
-// modal alert window that was not handled yet (a later one may be built at the same address).
-// Gives up after two seconds, so a dialog that never comes leaves nothing running.
-class DialogActor : private juce::Timer
-{
-public:
-    static void whenOpens (std::function<void (juce::AlertWindow&)> act) { new DialogActor (std::move (act)); }
-
-private:
-    explicit DialogActor (std::function<void (juce::AlertWindow&)> a)
-        : act (std::move (a)), deadline (juce::Time::getMillisecondCounter() + 2000)
-    {
-        startTimer (10);
-    }
-
-    void timerCallback() override
-    {
-        auto* w = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent());
-        if (w != nullptr && ! w->getProperties().contains ("handled"))
-        {
-            stopTimer();
-            w->getProperties().set ("handled", true);
-            act (*w);
-            delete this;
-        }
-        else if (juce::Time::getMillisecondCounter() > deadline)
-        {
-            stopTimer();
-            delete this;
-        }
-    }
-
-    std::function<void (juce::AlertWindow&)> act;
-    juce::uint32 deadline;
-};
-
-void whenDialogOpens (std::function<void (juce::AlertWindow&)> act) { DialogActor::whenOpens (std::move (act)); }
+using wtest::whenAlertOpens;
 
 juce::String headerText (PregledBaze& b, int id) { return b.getTable().getHeader().getColumnName (id); }
 } // namespace
@@ -133,7 +98,7 @@ TEST_F (BrowserDatabase, SaveRoundTripInsertModifyDelete)
     TestBrowser b (kQuery, true);
     b.sortOrderChanged (1, true);
 
-    whenDialogOpens ([] (juce::AlertWindow& w)
+    whenAlertOpens ([] (juce::AlertWindow& w)
     {
         w.getTextEditor ("ime")->setText ("nova");
         w.getTextEditor ("znesek")->setText ("4.25");
@@ -212,13 +177,13 @@ TEST_F (BrowserDatabase, InsertDialogStartsEmptyAndChecksEveryValue)
     vtest::LogCapture log;
     juce::String placeholder, firstText;
     bool askedAgain = false;
-    whenDialogOpens ([&] (juce::AlertWindow& w)
+    whenAlertOpens ([&] (juce::AlertWindow& w)
     {
         firstText = w.getTextEditorContents ("ime");
         placeholder = w.getTextEditor ("ime")->getTextToShowWhenEmpty();
         w.getTextEditor ("znesek")->setText ("1,5");
         w.getTextEditor ("kolicina")->setText ("veliko");
-        whenDialogOpens ([&] (juce::AlertWindow& again)
+        whenAlertOpens ([&] (juce::AlertWindow& again)
         {
             askedAgain = true;
             EXPECT_EQ (again.getTextEditorContents ("kolicina"), "veliko"); // what was typed stays
@@ -363,8 +328,7 @@ TEST_F (BrowserDatabase, ExportWritesCp1250AndCountsChangedRows)
 
     EXPECT_EQ (b.exportToText (file, 1, ";", "\r\n", {}, true), 2);
     EXPECT_EQ (b.getExportChangedRows(), 1);
-    juce::MemoryBlock bytes;
-    file.loadFileAsData (bytes);
+    const auto bytes = vtest::bytesOf (file);
     const std::string expected = "pbtest_ime;pbtest_znesek;pbtest_kolicina\r\n"
                                  "\xe8\x9a\x9e; \"x\";1234,50;3\r\n"
                                  "\x80uro ?;0,00;0\r\n";

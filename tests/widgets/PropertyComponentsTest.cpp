@@ -1,3 +1,4 @@
+#include "support/WidgetTestSupport.h"
 #include "widgets/RTextPropertyComponent.h"
 #include "widgets/ValButtonPropertyComponent.h"
 #include "widgets/ValChoicePropertyComponent.h"
@@ -17,19 +18,6 @@ struct PickerRow : ValButtonPropertyComponent
     juce::String getButtonText() const override { return "..."; }
     int clicks = 0;
 };
-
-template <typename T>
-T* findChild (juce::Component& c)
-{
-    for (auto* child : c.getChildren())
-    {
-        if (auto* hit = dynamic_cast<T*> (child))
-            return hit;
-        if (auto* inner = findChild<T> (*child))
-            return inner;
-    }
-    return nullptr;
-}
 } // namespace
 
 TEST (PropertyComponents, FrameworkRowsRoundTripThroughTheirValue)
@@ -46,7 +34,7 @@ TEST (PropertyComponents, FrameworkRowsRoundTripThroughTheirValue)
     text = "Teran";
     EXPECT_EQ (t.getText(), "Teran");
 
-    auto* combo = findChild<juce::ComboBox> (c);
+    auto* combo = wtest::findChild<juce::ComboBox> (c);
     ASSERT_NE (combo, nullptr);
     EXPECT_EQ (combo->getSelectedId(), 2);
     combo->setSelectedId (3, juce::sendNotificationSync);
@@ -56,7 +44,7 @@ TEST (PropertyComponents, FrameworkRowsRoundTripThroughTheirValue)
     b.setState (true);
     EXPECT_TRUE ((bool) flag.getValue());
 
-    auto* knob = findChild<juce::Slider> (s);
+    auto* knob = wtest::findChild<juce::Slider> (s);
     ASSERT_NE (knob, nullptr);
     knob->setValue (7.5, juce::sendNotificationSync);
     EXPECT_DOUBLE_EQ ((double) slider.getValue(), 7.5);
@@ -85,7 +73,7 @@ TEST (PropertyComponents, OwnRowsEditTheirValueThroughTheLabel)
 
     p.getButton().triggerClick();
     for (int i = 0; i < 50 && p.clicks == 0; ++i)
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (10);
+        wtest::pump (10);
     EXPECT_EQ (p.clicks, 1);
 
     vc.setText ("4");
@@ -93,7 +81,7 @@ TEST (PropertyComponents, OwnRowsEditTheirValueThroughTheLabel)
     vc.getComboBox().setSelectedId (1, juce::sendNotificationSync);
     EXPECT_EQ ((int) unit.getValue(), 1);
     unit = 2;   // the framework announces this later; the remapper passes it on at once
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    wtest::pump (20);
     EXPECT_EQ (vc.getComboBox().getSelectedId(), 2);
 }
 

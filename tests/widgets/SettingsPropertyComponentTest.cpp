@@ -12,15 +12,13 @@
 #include "widgets/VindorTextPropertyComponent.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-void pump()
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
-}
+using wtest::pump;
 
 // A row that refuses texts with a blank, as a validating settings row would.
 struct NoBlanksRow : SettingsPropertyComponent
@@ -69,7 +67,7 @@ TEST_F (SettingsRowsFixture, OpeningWritesNothingAndEachChangeIsStoredAtOnce)
 
     VindorText2PropertyComponent text ("uporabnikdolgoime", "Ime");
     VindorFolderPropertyComponent folder ("tempfolder", "Mapa");
-    pump();
+    pump (20);
     EXPECT_EQ (settings.user().getFile().loadFileAsString(), before);
     EXPECT_EQ (folder.getValueObject().toString(), "/tmp/old");
     EXPECT_TRUE (log.contains ("value for tempfolder is /tmp/old"));
@@ -78,7 +76,7 @@ TEST_F (SettingsRowsFixture, OpeningWritesNothingAndEachChangeIsStoredAtOnce)
     auto* editor = dynamic_cast<juce::TextPropertyComponent*> (text.getEditor());
     ASSERT_NE (editor, nullptr);
     editor->setText ("Janez Novak");
-    pump();
+    pump (20);
     EXPECT_EQ (storedOnDisk ("uporabnikdolgoime"), "Janez Novak");
     EXPECT_TRUE (log.contains ("value for uporabnikdolgoime set to Janez Novak"));
     EXPECT_TRUE (answerer.asked.empty());   // no restart needed
@@ -87,7 +85,7 @@ TEST_F (SettingsRowsFixture, OpeningWritesNothingAndEachChangeIsStoredAtOnce)
     auto* folderRow = dynamic_cast<FolderButton*> (folder.getEditor());
     ASSERT_NE (folderRow, nullptr);
     folderRow->setText ("/nowhere/at/all");
-    pump();
+    pump (20);
     EXPECT_EQ (storedOnDisk ("tempfolder"), "/nowhere/at/all");
 }
 
@@ -95,7 +93,7 @@ TEST_F (SettingsRowsFixture, RestartSettingsSayWhenTheyTakeEffect)
 {
     VindorPathPropertyComponent path ("logofile", "Logo", true);
     path.getValueObject() = "/tmp/logo.png";
-    pump();
+    pump (20);
     ASSERT_EQ (answerer.asked.size(), 1u);
     EXPECT_EQ (answerer.asked[0].title, "spremembe nastavitev");
     EXPECT_EQ (answerer.asked[0].message, "changed after restart");
@@ -108,8 +106,8 @@ TEST_F (SettingsRowsFixture, RefusedValueKeepsTheStoredOneAndSaysWhy)
     settings.user().setValue ("printer", "PDF");
     NoBlanksRow row ("printer");
     row.getValueObject() = "two words";
-    pump();
-    pump();
+    pump (20);
+    pump (20);
 
     EXPECT_EQ (storedOnDisk ("printer"), "PDF");
     EXPECT_EQ (row.getValueObject().toString(), "PDF");
@@ -130,7 +128,7 @@ TEST_F (SettingsRowsFixture, StoredValueThatFailsTheCheckCannotStartALoop)
     NoBlanksRow row ("printer");
     row.getValueObject() = "also bad";
     for (int i = 0; i < 5; ++i)
-        pump();
+        pump (20);
     EXPECT_EQ (answerer.asked.size(), 1u);
     EXPECT_EQ (row.getValueObject().toString(), "bad value");
 }
@@ -139,7 +137,7 @@ TEST_F (SettingsRowsFixture, EmptyKeyIsNeverWritten)
 {
     VindorText2PropertyComponent row ("", "Brez");
     row.getValueObject() = "x";
-    pump();
+    pump (20);
     EXPECT_TRUE (log.contains ("ERROR: empty keyword;"));
     EXPECT_FALSE (settings.user().containsKey (""));
 }
@@ -155,7 +153,7 @@ TEST_F (SettingsRowsFixture, PngRowKeepsOnlyRealPngFilesAndThenAsksForARestart)
     auto notPng = temp.file ("fake.png");
     notPng.replaceWithText ("not a picture");
     chooserRow->chooserAnswered (notPng);
-    pump();
+    pump (20);
     ASSERT_EQ (answerer.asked.size(), 1u);
     EXPECT_EQ (answerer.asked[0].title, "Napaka");
     EXPECT_EQ (answerer.asked[0].message, "Izbrana datoteka ne ustreza.");
@@ -163,20 +161,20 @@ TEST_F (SettingsRowsFixture, PngRowKeepsOnlyRealPngFilesAndThenAsksForARestart)
     EXPECT_TRUE (log.contains ("loading PNG file:" + notPng.getFullPathName()));
 
     chooserRow->chooserAnswered (temp.file ("missing.png"));
-    pump();
+    pump (20);
     ASSERT_EQ (answerer.asked.size(), 2u);
     EXPECT_EQ (answerer.asked[1].message, "Izbrana datoteka ne obstaja.");
 
     const auto good = writePng ("good.png");
     chooserRow->chooserAnswered (good);
-    pump();
+    pump (20);
     EXPECT_EQ (storedOnDisk ("backgroundfile"), good.getFullPathName());
     EXPECT_EQ (chooserRow->getText(), good.getFullPathName());
     ASSERT_EQ (answerer.asked.size(), 3u);
     EXPECT_EQ (answerer.asked[2].message, "changed after restart");
 
     chooserRow->chooserAnswered (juce::File());   // a cancelled chooser changes nothing
-    pump();
+    pump (20);
     EXPECT_EQ (answerer.asked.size(), 3u);
 }
 
@@ -192,7 +190,7 @@ TEST_F (SettingsRowsFixture, SvgRowKeepsDrawingsAndRefusesOtherFiles)
     svg.replaceWithText ("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">"
                          "<rect width=\"10\" height=\"10\" fill=\"red\"/></svg>");
     chooserRow->chooserAnswered (svg);
-    pump();
+    pump (20);
     EXPECT_EQ (storedOnDisk ("logofile"), svg.getFullPathName());
     EXPECT_TRUE (log.contains ("loading SVG file:" + svg.getFullPathName()));
     EXPECT_EQ (answerer.asked.size(), 1u);   // no restart notice for this row
@@ -216,11 +214,11 @@ TEST_F (SettingsRowsFixture, ChoosersStartWhereTheTextPointsAndOfferTheRightKind
 
     folder.buttonClicked();
     ASSERT_NE (folder.getActiveChooser(), nullptr);
-    pump();
+    pump (20);
     auto* dialog = dynamic_cast<juce::FileChooserDialogBox*> (juce::Component::getCurrentlyModalComponent());
     ASSERT_NE (dialog, nullptr);   // the framework's own dialog, not the system's
     dialog->exitModalState (0);
-    pump();
+    pump (20);
     EXPECT_EQ (folderValue.toString(), temp.get().getFullPathName());   // cancelled: unchanged
 
     path.chooserAnswered (temp.file ("a.txt"));

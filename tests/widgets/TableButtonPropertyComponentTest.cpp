@@ -1,10 +1,10 @@
 // The table pickers under a real X server: one child browser at a time, the switch between the
 // choosing and the editing browser, and the special browser's hidden key and flag columns.
-#include "frame/KWManager.h"
-#include "frame/VindorWindow.h"
 #include "db/SQLtoXml.h"
+#include "frame/VindorWindow.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestParts.h"
 #include "widgets/DDVTableButtonPropertyComponent.h"
 #include "widgets/PregledBazeKlavzule.h"
 #include "widgets/SpecialPregledBaze.h"
@@ -15,10 +15,7 @@
 
 namespace
 {
-void pump (int ms = 40)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
-}
+using wtest::pump;
 
 class PickerFixture : public ::testing::Test
 {
@@ -33,20 +30,7 @@ protected:
 
     void TearDown() override
     {
-        for (int i = 0; i < 20 && KWManager::getInstanceWithoutCreating() != nullptr
-                        && KWManager::getInstanceWithoutCreating()->getNumKWindows() > 0; ++i)
-        {
-            if (auto* w = dynamic_cast<KWindow*> (KWManager::getInstance()->getKWindow (0)))
-                w->closeKW();
-            pump();
-        }
-        pump();
-    }
-
-    static int openWindows()
-    {
-        auto* manager = KWManager::getInstanceWithoutCreating();
-        return manager != nullptr ? manager->getNumKWindows() : 0;
+        wtest::closeOpenWindows (40);
     }
 
     static VindorWindow* childOf (VindorWindowSetup& picker)
@@ -62,14 +46,10 @@ protected:
     static void press (VindorWindow* w, const juce::String& caption)
     {
         ASSERT_NE (w, nullptr);
-        for (int i = 0; i < 8; ++i)
-            if (auto* b = w->getButton (i); b != nullptr && b->getButtonText() == caption)
-            {
-                b->triggerClick();
-                pump (80);
-                return;
-            }
-        FAIL() << "no button " << caption;
+        auto* button = wtest::windowButton (*w, caption);
+        ASSERT_NE (button, nullptr) << "no button " << caption;
+        button->triggerClick();
+        pump (80);
     }
 
     vtest::FreshDatabase database;
@@ -85,19 +65,19 @@ TEST_F (PickerFixture, OneChildAtATimeAndTheSwitchBetweenChoosingAndEditing)
     EXPECT_EQ (picker.getButtonText(), "barvilo");
 
     picker.buttonClicked();
-    pump();
+    pump (40);
     auto* choosing = childOf (picker);
     ASSERT_NE (choosing, nullptr);
     EXPECT_EQ (choosing->getTitle(), "barvilo");
     EXPECT_FALSE (browserOf (choosing)->isEditable());
     EXPECT_EQ (browserOf (choosing)->getQuery(), "SELECT * FROM barvilo");
     EXPECT_TRUE (choosing->hasButton (7));   // Select, as an action only
-    EXPECT_EQ (openWindows(), 1);
+    EXPECT_EQ (wtest::openWindowCount(), 1);
 
     picker.buttonClicked();   // the second click only brings the child forward
-    pump();
+    pump (40);
     EXPECT_EQ (childOf (picker), choosing);
-    EXPECT_EQ (openWindows(), 1);
+    EXPECT_EQ (wtest::openWindowCount(), 1);
 
     press (choosing, "Editing");
     auto* editing = childOf (picker);
@@ -106,22 +86,22 @@ TEST_F (PickerFixture, OneChildAtATimeAndTheSwitchBetweenChoosingAndEditing)
     EXPECT_TRUE (browserOf (editing)->isEditable());
     EXPECT_TRUE (editing->hasButton (6));
     pump (80);
-    EXPECT_EQ (openWindows(), 1);
+    EXPECT_EQ (wtest::openWindowCount(), 1);
 
     press (editing, "Save");
     auto* again = childOf (picker);
     ASSERT_NE (again, nullptr);
     EXPECT_FALSE (browserOf (again)->isEditable());
     pump (80);
-    EXPECT_EQ (openWindows(), 1);
+    EXPECT_EQ (wtest::openWindowCount(), 1);
 
     press (again, "Close");
     EXPECT_EQ (picker.currentChild.get(), nullptr);
     pump (80);
-    EXPECT_EQ (openWindows(), 0);
+    EXPECT_EQ (wtest::openWindowCount(), 0);
 
     picker.buttonClicked();   // a new click opens a new child
-    pump();
+    pump (40);
     EXPECT_NE (childOf (picker), nullptr);
 }
 
@@ -129,7 +109,7 @@ TEST_F (PickerFixture, EditingPickerOpensTheEditingBrowserAndLogsInsert)
 {
     TableButtonPropertyComponent picker ("Barvilo", "barvilo", &owner, true);
     picker.buttonClicked();
-    pump();
+    pump (40);
     auto* editing = childOf (picker);
     ASSERT_NE (editing, nullptr);
     EXPECT_TRUE (browserOf (editing)->isEditable());
@@ -137,7 +117,7 @@ TEST_F (PickerFixture, EditingPickerOpensTheEditingBrowserAndLogsInsert)
     // an answer from another window is not acted on
     TableButtonPropertyComponent other ("Drugo", "barvilo", &owner, false);
     other.buttonClicked();
-    pump();
+    pump (40);
     picker.changeListenerCallback (childOf (other));
     EXPECT_EQ (childOf (picker), editing);
     picker.changeListenerCallback (nullptr);
@@ -155,7 +135,7 @@ TEST_F (PickerFixture, SpecialPickerListsActiveRowsWithoutKeyAndFlag)
     DDVTableButtonPropertyComponent picker ("Barvilo", "Izberi barvilo", "barvilo", &owner);
     EXPECT_EQ (picker.getButtonText(), "Izberi barvilo");
     picker.buttonClicked();
-    pump();
+    pump (40);
     EXPECT_TRUE (log.contains ("<SpecialTableButtonPropertyComponent::buttonClicked> tukaj"));
     auto* window = childOf (picker);
     ASSERT_NE (window, nullptr);

@@ -2,15 +2,13 @@
 #include "frame/KWManager.h"
 #include "frame/VindorWindow.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestParts.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-void pump (int ms = 30)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
-}
+using wtest::pump;
 
 struct ColourRowFixture : ::testing::Test
 {
@@ -24,13 +22,7 @@ struct ColourRowFixture : ::testing::Test
 
     ~ColourRowFixture() override
     {
-        for (int i = 0; i < 20 && KWManager::getInstanceWithoutCreating() != nullptr
-                        && KWManager::getInstanceWithoutCreating()->getNumKWindows() > 0; ++i)
-        {
-            if (auto* w = dynamic_cast<KWindow*> (KWManager::getInstance()->getKWindow (0)))
-                w->closeKW();
-            pump();
-        }
+        wtest::closeOpenWindows();
     }
 
     VindorWindow* openSelector()
@@ -38,15 +30,6 @@ struct ColourRowFixture : ::testing::Test
         row.getColourButton().triggerClick();
         pump();
         return dynamic_cast<VindorWindow*> (row.getColourButton().currentChild.get());
-    }
-
-    // A button of the selector window, found by its caption.
-    juce::TextButton* windowButton (VindorWindow* w, const juce::String& text)
-    {
-        for (int i = 0; i < 4; ++i)
-            if (auto* b = w->getButton (i); b != nullptr && b->getButtonText() == text)
-                return b;
-        return nullptr;
     }
 
     vtest::TestSettings settings;
@@ -90,7 +73,7 @@ TEST_F (ColourRowFixture, DraggingPreviewsAndCancelRestores)
     EXPECT_EQ (row.getColourButton().currentChild.get(), static_cast<KWindow*> (window));
     EXPECT_EQ (KWManager::getInstance()->getNumKWindows(), 1);
 
-    auto* cancel = windowButton (window, "Cancel");
+    auto* cancel = wtest::windowButton (*window, "Cancel");
     ASSERT_NE (cancel, nullptr);
     cancel->triggerClick();
     pump (80);
@@ -105,7 +88,7 @@ TEST_F (ColourRowFixture, SelectStoresTheArgbInTheValue)
     row.setColour (0xffa500);
     auto* window = openSelector();
     ASSERT_NE (window, nullptr);
-    auto* select = windowButton (window, "Select");
+    auto* select = wtest::windowButton (*window, "Select");
     ASSERT_NE (select, nullptr);
     select->triggerClick();   // untouched: the colour the button had
     pump (80);
@@ -115,7 +98,7 @@ TEST_F (ColourRowFixture, SelectStoresTheArgbInTheValue)
     ASSERT_NE (window, nullptr);
     row.getColourButton().getSelector()->setCurrentColour (juce::Colour (0xff123456));
     pump();
-    windowButton (window, "Select")->triggerClick();
+    wtest::windowButton (*window, "Select")->triggerClick();
     pump (80);
     EXPECT_EQ ((juce::uint32) (int) bound.getValue(), 0xff123456u);
     EXPECT_EQ (row.getColourButton().getColour(), juce::Colour (0xff123456));

@@ -1,20 +1,10 @@
 #include "db/DbFixture.h"
-#include "db/ChosenFile.h"
+#include "support/ChosenFile.h"
 #include "db/gui/BackupButtonPropertyComponent.h"
 #include "db/gui/RestoreButtonPropertyComponent.h"
 #include "support/ScriptedAnswerer.h"
 
 using dbtest::DbFixture;
-
-namespace
-{
-juce::MemoryBlock bytesOf (const juce::File& f)
-{
-    juce::MemoryBlock block;
-    f.loadFileAsData (block);
-    return block;
-}
-} // namespace
 
 TEST_F (DbFixture, BackupRowCopiesToTheChosenFileWithTheDbExtension)
 {
@@ -31,7 +21,7 @@ TEST_F (DbFixture, BackupRowCopiesToTheChosenFileWithTheDbExtension)
     const auto written = db.settings().folder().file ("kopija.db");
     EXPECT_EQ (chooser.asked, juce::StringArray ({ "save|Choose a file to save...|*.db" }));
     ASSERT_TRUE (written.existsAsFile());
-    EXPECT_EQ (bytesOf (written), bytesOf (db.file()));
+    EXPECT_EQ (vtest::bytesOf (written), vtest::bytesOf (db.file()));
     ASSERT_EQ (answers.asked.size(), 1u);
     EXPECT_EQ (answers.asked[0].icon, vindoro::kIconInformation);
     EXPECT_EQ (answers.asked[0].title, "Database backup");
@@ -77,11 +67,11 @@ TEST_F (DbFixture, RestoreRowReplacesTheDatabaseOrWarnsAndLeavesItWhole)
     EXPECT_EQ (answers.asked[0].message, "Database restored from " + saved.getFullPathName());
     EXPECT_EQ (peek ("SELECT group_concat(besedilo) FROM test_log"), "saved");
 
-    const auto before = bytesOf (db.file());
+    const auto before = vtest::bytesOf (db.file());
     chooser.file = db.settings().folder().file ("gone.db");
     row.buttonClicked();
     ASSERT_EQ (answers.asked.size(), 2u);
     EXPECT_EQ (answers.asked[1].icon, vindoro::kIconWarning);
     EXPECT_EQ (answers.asked[1].message, "Problems occured when restoring database from " + chooser.file.getFullPathName());
-    EXPECT_EQ (bytesOf (db.file()), before);
+    EXPECT_EQ (vtest::bytesOf (db.file()), before);
 }

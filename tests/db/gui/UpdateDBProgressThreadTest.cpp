@@ -1,12 +1,13 @@
 // The runners' progress windows over the chain: the closing message for each way a run ends,
 // the refusal with the quit request, and a picture of the window while it works.
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include "db/SchemaSteps.h"
 #include "db/SqlitetoXml.h"
 #include "db/gui/UpdateDBMProgressThread.h"
 #include "db/gui/UpdateDBProgressThread.h"
 #include "support/ScriptedAnswerer.h"
+#include "support/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -90,10 +91,7 @@ TEST (UpdateDBProgressThread, WindowWhileItWorks)
     juce::MessageManager::getInstance()->runDispatchLoopUntil (600);
     ASSERT_GT (window->getWidth(), 100);
     const auto image = window->createComponentSnapshot (window->getLocalBounds());
-    juce::File png ("/tmp/vindoro-upgrade-progress.png");
-    png.deleteFile();
-    juce::FileOutputStream out (png);
-    juce::PNGImageFormat().writeImageToStream (image, out);
+    wtest::writePng (image, "/tmp/vindoro-upgrade-progress.png");
     // The status text is drawn: the window is not a single flat colour.
     const auto corner = image.getPixelAt (2, 2);
     bool varied = false;

@@ -1,10 +1,16 @@
 // The print dialog under Xvfb: its rows by flags, the choices remembered per prefix, Preview and
-// Print through the requester (and the framework's print loop), and typed numbers refused.
+// Print through the requester (and the framework's print loop), typed numbers refused, and a
+// window's Print button opening it as the window's modal child.
 #include "frame/MessageBoxes.h"
+#include "frame/VindorWindow.h"
 #include "print/gui/PrintDialog.h"
-#include "print/PrintTestSupport.h"
 #include "print/myPrint.h"
+#include "support/CupsTestQueue.h"
+#include "support/GhostscriptRender.h"
+#include "support/PreviewCatcher.h"
 #include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
+#include "support/WindowTestParts.h"
 
 #include <gtest/gtest.h>
 
@@ -55,11 +61,6 @@ struct RecordingAnswerer : vindoro::ModalAnswerer
     }
     juce::StringArray messages;
 };
-
-void pumpMessages()
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (60);
-}
 
 juce::StringArray rowNames (PrintDialog& d)
 {
@@ -115,11 +116,9 @@ TEST (PrintDialogTest, RowsAreBoundToTheSettingsAndShowTheDefaults)
 
     auto* summary = dynamic_cast<juce::BooleanPropertyComponent*> (dialog.getRows()[3]);
     ASSERT_NE (summary, nullptr);
-    juce::String buttonText;
-    for (auto* child : summary->getChildren())
-        if (auto* toggle = dynamic_cast<juce::ToggleButton*> (child))
-            buttonText = toggle->getButtonText();
-    EXPECT_EQ (buttonText, "PrintZbirnikText");
+    auto* toggle = wtest::findChild<juce::ToggleButton> (*summary);
+    ASSERT_NE (toggle, nullptr);
+    EXPECT_EQ (toggle->getButtonText(), "PrintZbirnikText");
 
     // One look at the rows.
     dialog.setSize (500, 200);
@@ -129,9 +128,7 @@ TEST (PrintDialogTest, RowsAreBoundToTheSettingsAndShowTheDefaults)
         g.fillAll (juce::Colours::white);
         dialog.paintEntireComponent (g, true);
     }
-    juce::File ("/tmp/vindoro-printdialog.png").deleteFile();
-    juce::FileOutputStream png (juce::File ("/tmp/vindoro-printdialog.png"));
-    juce::PNGImageFormat().writeImageToStream (image, png);
+    wtest::writePng (image, "/tmp/vindoro-printdialog.png");
 }
 
 TEST (PrintDialogTest, ChoicesAreStoredPerPrefixEvenWhenCancelled)
@@ -182,14 +179,14 @@ TEST (PrintDialogTest, TypedValuesThatCannotPrintAreRefusedWithAMessage)
     ASSERT_NE (copies, nullptr);
 
     copies->setText ("3");
-    pumpMessages();
+    wtest::pump (60);
     EXPECT_TRUE (person.messages.isEmpty());
 
     for (auto typed : { "0", "100", "abc", "-1" })
     {
         person.messages.clear();
         copies->setText (typed);
-        pumpMessages();
+        wtest::pump (60);
         EXPECT_EQ (person.messages, juce::StringArray (TRANS ("PrintSettings_ncopies_range"))) << typed;
         EXPECT_EQ (dialog.getSettings().getValue ("ncopies").getValue().toString(), "3") << typed;
     }
@@ -199,7 +196,7 @@ TEST (PrintDialogTest, TypedValuesThatCannotPrintAreRefusedWithAMessage)
     ASSERT_EQ (notesFont->getName(), "PrintFontSizeNotes");
     person.messages.clear();
     notesFont->setText ("0");
-    pumpMessages();
+    wtest::pump (60);
     EXPECT_EQ (person.messages, juce::StringArray (TRANS ("PrintSettings_fontsize_positive")));
     EXPECT_EQ ((double) dialog.getSettings().getValue ("fontsizenotes").getValue(), 10.0);
 
@@ -212,15 +209,15 @@ TEST (PrintDialogTest, PreviewFromTheDialogOpensTheDocumentOfTheWindow)
     vtest::TestSettings settings;
     vtest::TempFolder temp;
     settings.user().setValue ("tempfolder", temp.get().getFullPathName());
-    vtest::RecordingOpener opener;
+    vtest::PreviewCatcher opener;
     TwoPageWindow window;
     PrintDialog dialog (&window, 15, "printdialog");
     dialog.getSettings().getValue ("printname") = "dialogpreview";
     dialog.getSettings().getValue ("ncopies") = 2;
     ASSERT_TRUE (dialog.previewAction());
     ASSERT_EQ (opener.opened.size(), 1);
-    const juce::String ps = juce::File (opener.opened[0]).loadFileAsString();
-    EXPECT_EQ (opener.opened[0], temp.file ("dialogpreview.ps").getFullPathName());
+    const juce::String ps = opener.opened[0].loadFileAsString();
+    EXPECT_EQ (opener.opened[0], temp.file ("dialogpreview.ps"));
     EXPECT_TRUE (ps.contains ("%%Pages: 4\n")) << "two pages, two copies";
     EXPECT_TRUE (ps.contains ("%%Page: 4 4\n"));
     EXPECT_FALSE (ps.contains ("%%Page: 5 5\n"));
@@ -231,25 +228,20 @@ TEST (PrintDialogTest, PreviewFromTheDialogOpensTheDocumentOfTheWindow)
 
 TEST (PrintDialogTest, PrintFromTheDialogReachesTheCupsQueue)
 {
-    const juce::File pdfFolder = vtest::cupsPdfFolderOrFail();
+    const juce::File pdfFolder = vtest::cupsPdfFolderOrSkip();
     if (pdfFolder == juce::File())
-    {
-        if (! HasFailure())
-            GTEST_SKIP() << "no test CUPS scheduler (run ./test.sh)";
         return;
-    }
     vtest::TestSettings settings;
     TwoPageWindow window;
     settings.user().setValue ("printer", "NoSuchQueue");
     PrintDialog dialog (&window, 15, "printdialog");
     auto* destination = dynamic_cast<juce::ChoicePropertyComponent*> (dialog.getRows().getLast());
     ASSERT_NE (destination, nullptr);
-    const char* queueName = std::getenv ("VINDORO_CUPS_QUEUE");
-    const juce::String queue = queueName != nullptr ? juce::String::fromUTF8 (queueName) : juce::String();
+    const juce::String queue = vtest::cupsTestQueue();
     EXPECT_TRUE (destination->getChoices().contains (queue)) << "the dialog lists the scheduler's destinations";
-    for (auto* child : destination->getChildren())
-        if (auto* combo = dynamic_cast<juce::ComboBox*> (child))
-            combo->setSelectedItemIndex (destination->getChoices().indexOf (queue), juce::sendNotificationSync);
+    auto* combo = wtest::findChild<juce::ComboBox> (*destination);
+    ASSERT_NE (combo, nullptr);
+    combo->setSelectedItemIndex (destination->getChoices().indexOf (queue), juce::sendNotificationSync);
     EXPECT_EQ (dialog.getSettings().getString ("printer"), queue);
     const juce::String title = "dialog-" + juce::Uuid().toString();
     dialog.getSettings().getValue ("title") = title;
@@ -262,3 +254,67 @@ TEST (PrintDialogTest, PrintFromTheDialogReachesTheCupsQueue)
     vtest::TempFolder temp;
     EXPECT_EQ (vtest::renderPages (pdf, temp.get(), "p", 20).size(), 2);
 }
+
+namespace
+{
+/** A printing window: its Print button opens the print dialog, which prints through it. */
+class PrintingContent : public wtest::OpenerContent
+{
+public:
+    using OpenerContent::OpenerContent;
+    bool printAction() override
+    {
+        openPrintDialog (this, PrintDialog::kFlagLanguage, "test");
+        return true;
+    }
+    bool printAction (VindorPrintSettings* s) override
+    {
+        ++prints;
+        return VindorWindowAction::printAction (s);
+    }
+    int prints = 0;
+};
+
+TEST (VindorWindowSetupPrint, PrintButtonOpensTheModalPrintDialogThatPrintsThroughTheWindow)
+{
+    vtest::TestSettings settings;
+    settings.user().setValue ("tempfolder", settings.folder().get().getFullPathName());
+    vtest::PreviewCatcher catcher;
+    wtest::RecordingOpener mainOpener;
+    mainOpener.addButton ("Print", 8);
+    mainOpener.addButton ("Close", 0);
+    auto* content = new PrintingContent (nullptr, "tiskanje");
+    auto* window = VindorWindow::launchNormal ("Porocilo", content, &mainOpener, &mainOpener);
+    wtest::pump();
+
+    window->getButton (1)->triggerClick(); // Print
+    wtest::pump();
+    auto* dialog = content->getPrintDialog();
+    ASSERT_NE (dialog, nullptr);
+    auto* dialogWindow = dynamic_cast<VindorWindow*> (content->currentChild.get());
+    ASSERT_NE (dialogWindow, nullptr);
+    EXPECT_EQ (dialogWindow->getName(), TRANS ("Print"));
+    EXPECT_TRUE (dialogWindow->isCurrentlyModal());
+    ASSERT_EQ (dialogWindow->getButtonBar()->getNumButtons(), 3);
+    EXPECT_EQ (dialogWindow->getButton (0)->getCommandID(), 8);
+    EXPECT_EQ (dialogWindow->getButton (1)->getCommandID(), 9);
+    EXPECT_EQ (dialogWindow->getButton (2)->getCommandID(), 0);
+    EXPECT_EQ (content->getChildWindows().size(), 1);
+
+    dialogWindow->getButton (1)->triggerClick(); // Preview
+    wtest::pump();
+    EXPECT_EQ (content->prints, 1);
+    EXPECT_EQ (catcher.opened.size(), 1);
+    EXPECT_TRUE (dialogWindow->isCurrentlyModal()) << "a preview leaves the dialog open";
+
+    dialogWindow->getButton (2)->triggerClick(); // Cancel
+    wtest::pump();
+    EXPECT_EQ (content->answers, 1);
+    EXPECT_EQ (content->currentChild.get(), nullptr);
+    EXPECT_EQ (content->getPrintDialog(), nullptr);
+    EXPECT_EQ (juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
+
+    window->closeKW();
+    wtest::pump();
+}
+} // namespace

@@ -1,4 +1,4 @@
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include "db/SqlitetoXml.h"
 

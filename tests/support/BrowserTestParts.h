@@ -3,6 +3,7 @@
 // "pbtest" in a fresh database file, the Slovenian language file loaded while the fixture lives.
 #include "db/SQLtoXml.h"
 #include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 #include "widgets/PregledBaze.h"
 #include "widgets/Statistika.h"
 
@@ -10,7 +11,7 @@
 
 namespace btest
 {
-inline void pump (int ms = 30) { juce::MessageManager::getInstance()->runDispatchLoopUntil (ms); }
+using wtest::pump;
 
 inline const TableColumnSpec& pbtestSpec()
 {
