@@ -12,6 +12,7 @@ namespace
 const char* const kComposedKeys[] = {
     "decimalna_vejica",
     "language_combo_2", "language_combo_3", "language_combo_4",
+    "tipstranke0", "tipstranke1", "tipstranke2", "tipstranke3", "tipstranke4",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
