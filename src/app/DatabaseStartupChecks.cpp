@@ -8,6 +8,7 @@
 #include "db/SQLtoXml.h"
 #include "db/gui/UpdateDBMProgressThread.h"
 #include "db/gui/UpdateDBProgressThread.h"
+#include "partners/StrankaQuery.h"
 #include "partners/StrankaRecord.h"
 #include "partners/StripTaxPrefix.h"
 
@@ -104,18 +105,16 @@ void checkPremiseAndRegister (SQLtoXml& q, juce::PropertiesFile& settings)
 void checkCompany (SQLtoXml& q)
 {
     auto& company = getPodjetje();
-    company.id = -1;
+    company = StrankaRecord();
     auto* props = getAppProperties();
     const int id = props != nullptr && props->getUserSettings() != nullptr ? props->getUserSettings()->getIntValue ("b_podjetje", 0) : 0;
     // Party 1 is the program's placeholder party, never a company.
-    if (id >= 2 && DatabaseStartupChecks::loadCompany)
-        company = DatabaseStartupChecks::loadCompany (q, id);
+    if (id >= 2)
+        company = getStrankaDetails (&q, id);
     if (company.id < 2)
         warn (TRANS ("ERROR.MAIN.008"));
 }
 } // namespace
-
-std::function<StrankaRecord (SQLtoXml&, int)> DatabaseStartupChecks::loadCompany = &loadCompanyFromTable;
 
 DatabaseStartupChecks::Outcome DatabaseStartupChecks::run()
 {

@@ -5,11 +5,6 @@
 // Owned by start-up; it never opens the program on a database it could not bring to version 37.
 #include <juce_core/juce_core.h>
 
-#include <functional>
-
-struct StrankaRecord;
-class SQLtoXml;
-
 class DatabaseStartupChecks
 {
 public:
@@ -27,8 +22,4 @@ public:
     /** Runs the checks on the database named by "dbfilename"; message boxes go through the
         program's message-box layer, the backup file through DatabaseFileChooser. */
     static Outcome run();
-
-    /** Loads the own company (an active party of any kind) by id; id -1 when there is none.
-        The party subsystem's loader takes its place once it exists. */
-    static std::function<StrankaRecord (SQLtoXml& query, int id)> loadCompany;
 };

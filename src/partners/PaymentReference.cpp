@@ -1,5 +1,11 @@
 #include "partners/PaymentReference.h"
 
+namespace
+{
+const char* const kCheckedCharacters = "QWERTZUIOPASDFGHJKLYXCVBNM1234567890";
+const char* const kWrittenCharacters = "QWERTZUIOPASDFGHJKLYXCVBNMqwertzuiopasdfghjklyxcvbnm1234567890";
+} // namespace
+
 juce::String makeReferenceSI00 (int first, int second)
 {
     return "SI00" + juce::String (first) + juce::String (second);
@@ -19,17 +25,33 @@ juce::String lettersToDigits (juce::String text)
     return digits;
 }
 
+boost::multiprecision::cpp_int bigIntegerFromDigits (juce::String digits)
+{
+    boost::multiprecision::cpp_int value = 0;
+    for (auto p = digits.getCharPointer(); ! p.isEmpty();)
+    {
+        const auto c = p.getAndAdvance();
+        value = value * 10 + ((c >= '0' && c <= '9') ? (int) (c - '0') : 0);
+    }
+    return value;
+}
+
 juce::String makeReferenceRF (juce::String reference)
 {
-    const juce::String checked = (reference + "RF00").replace ("-", "X").toUpperCase()
-                                     .retainCharacters ("QWERTZUIOPASDFGHJKLYXCVBNM1234567890");
-    // The digit text runs past 64 bits; its remainder is taken digit by digit, which gives the
-    // same result as the remainder of the whole number.
-    // The digit text is held in a named string: a pointer into a temporary would outlive it.
-    const juce::String digits = lettersToDigits (checked);
-    int remainder = 0;
-    for (auto p = digits.getCharPointer(); ! p.isEmpty();)
-        remainder = (remainder * 10 + (int) (p.getAndAdvance() - '0')) % 97;
-    const int check = 98 - remainder;
-    return "RF" + juce::String (check).paddedLeft ('0', 2) + reference.replace ("-", "X");
+    // The written reference keeps only what the check counts: a blank or a "/" left in the
+    // printed text would make a reference whose check digits do not fit it.
+    const juce::String written = reference.replace ("-", "X").retainCharacters (kWrittenCharacters);
+    const juce::String checked = (written + "RF00").toUpperCase().retainCharacters (kCheckedCharacters);
+    const auto remainder = bigIntegerFromDigits (lettersToDigits (checked)) % 97;
+    const int check = 98 - remainder.convert_to<int>();
+    return "RF" + juce::String (check).paddedLeft ('0', 2) + written;
+}
+
+juce::String formatReferenceForPrint (juce::String reference)
+{
+    if (reference.startsWith ("SI"))
+        return reference.substring (0, 4) + " " + reference.substring (4);
+    if (reference.startsWith ("RF"))
+        return reference.substring (0, 2) + " " + reference.substring (2);
+    return reference;
 }

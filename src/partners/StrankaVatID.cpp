@@ -1,15 +1,7 @@
 #include "partners/StrankaVatID.h"
 
 #include "partners/StrankaRecord.h"
-
-namespace
-{
-juce::String fromFirstDigit (const juce::String& text)
-{
-    const int at = text.indexOfAnyOf ("0123456789");
-    return at < 0 ? text : text.substring (at);
-}
-} // namespace
+#include "partners/StripTaxPrefix.h"
 
 juce::String getStrankaVatID (const StrankaRecord& party)
 {
@@ -17,7 +9,7 @@ juce::String getStrankaVatID (const StrankaRecord& party)
     if (t.isEmpty())
         return {};
     if (! party.tipdavka)
-        return party.DrzavaEU ? fromFirstDigit (t) : t;
+        return party.DrzavaEU ? stripTaxPrefix (t) : t;
     if (! party.DrzavaEU)
         return t;
 

@@ -11,6 +11,7 @@
 enum class CellType : int
 {
     none = 0,
+    textCentred = 2,       // unchanged, centred (as none)
     iban = 3,              // blocks of four characters, centred
     documentKind = 4,      // the translated name of a document kind
     itemKind = 5,          // the translated description of an invoice-item kind

@@ -16,6 +16,7 @@ const char* const kComposedKeys[] = {
     "ajpes_ime", "ajpes_kratko_ime", "ajpes_naslov", "ajpes_maticna", "ajpes_davcna",
     "Error: Sending the message to Ajpes server failed!", "Cannot initialize CURL!",
     "Error: unable to create new XPath context", "Error: the setting xml_ajpes_reply_dir is empty!",
+    "tipstranke0", "tipstranke1", "tipstranke2", "tipstranke3", "tipstranke4",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }

@@ -300,6 +300,9 @@ TEST (UpgradeChainShippedSchema, VersionSevenUpgradedHasTheShippedTablesAndColum
 
     EXPECT_EQ (vtest::describeSchema (db.file()), vtest::describeSchema (vtest::shippedDatabase()));
     EXPECT_EQ (vtest::createTexts (db.file()), vtest::createTexts (vtest::shippedDatabase()));
+    vtest::UpgradeDb shipped (vtest::shippedDatabase());
+    const char* const countries = "SELECT id,ime,kratica,eu,active FROM drzava ORDER BY id";
+    EXPECT_EQ (db.rows (countries), shipped.rows (countries));
     EXPECT_EQ (db.version(), 37);
     EXPECT_EQ (db.level(), 3);
 }

@@ -1,5 +1,4 @@
-// VAT identification numbers by country and payer status, and the payment references.
-#include "partners/PaymentReference.h"
+// VAT identification numbers by country and payer status.
 #include "partners/StrankaRecord.h"
 #include "partners/StrankaVatID.h"
 
@@ -25,16 +24,4 @@ TEST (StrankaVatID, ByCountryAndPayerStatus)
         r.tipdavka = c.payer;
         EXPECT_EQ (getStrankaVatID (r), c.vat) << c.davcna << " " << c.code;
     }
-}
-
-TEST (PaymentReference, ModelsSI00AndRF)
-{
-    EXPECT_EQ (makeReferenceSI00 (7, 15), "SI00715");
-    EXPECT_EQ (makeReferenceSI00 (7, 0), "SI0070");
-    EXPECT_EQ (makeReferenceSI00 (2018, -3), "SI002018-3");
-    EXPECT_EQ (makeReferenceRF ("7-15"), "RF757X15");
-    EXPECT_EQ (makeReferenceRF ("P1-B1-15"), "RF67P1XB1X15");
-    EXPECT_EQ (makeReferenceRF ("abc"), "RF45abc");
-    EXPECT_EQ (makeReferenceRF ("ABC"), "RF45ABC");
-    EXPECT_EQ (makeReferenceRF (""), "RF04");
 }
