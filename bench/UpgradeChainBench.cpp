@@ -70,7 +70,7 @@ struct Version20
         settings.setStorageParameters (options);
         setAppProperties (&settings);
 
-        const auto fixtures = juce::File (__FILE__).getParentDirectory().getParentDirectory().getChildFile ("tests/db/fixtures");
+        const auto fixtures = juce::File (VINDORO_SOURCE_DIR).getChildFile ("tests/db/fixtures");
         execOn (templ, "BEGIN;" + fixtures.getChildFile ("v7-schema.sql").loadFileAsString() + "COMMIT;");
         settings.getUserSettings()->setValue ("dbfilename", templ.getFullPathName());
         vindoro::UpgradeRun run;
