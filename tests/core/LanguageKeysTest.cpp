@@ -12,6 +12,8 @@ namespace
 const char* const kComposedKeys[] = {
     "decimalna_vejica",
     "language_combo_2", "language_combo_3", "language_combo_4",
+    "ddv_opis", "ddv_stopnja", "ddv_tip",
+    "ddv_tip_0", "ddv_tip_1", "ddv_tip_2", "ddv_tip_3", "ddv_tip_4", "ddv_tip_5", "ddv_tip_6", "ddv_tip_7",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
