@@ -57,8 +57,6 @@ bool DDVEditor::save()
     }
 
     record = edited;
-    // A second Save in the same window changes the rate just created instead of adding another.
-    create = false;
     return true;
 }
 
