@@ -17,6 +17,8 @@ const char* const kComposedKeys[] = {
     "Error: Sending the message to Ajpes server failed!", "Cannot initialize CURL!",
     "Error: unable to create new XPath context", "Error: the setting xml_ajpes_reply_dir is empty!",
     "tipstranke0", "tipstranke1", "tipstranke2", "tipstranke3", "tipstranke4",
+    "ddv_opis", "ddv_stopnja", "ddv_tip",
+    "ddv_tip_0", "ddv_tip_1", "ddv_tip_2", "ddv_tip_3", "ddv_tip_4", "ddv_tip_5", "ddv_tip_6", "ddv_tip_7",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }

@@ -5,7 +5,6 @@
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
 #include "support/WindowTestParts.h"
-#include "widgets/DDVTableButtonPropertyComponent.h"
 #include "widgets/PregledBazeKlavzule.h"
 #include "widgets/SpecialPregledBaze.h"
 #include "widgets/SpecialTableButtonPropertyComponent.h"
@@ -132,7 +131,7 @@ TEST_F (PickerFixture, EditingPickerOpensTheEditingBrowserAndLogsInsert)
 
 TEST_F (PickerFixture, SpecialPickerListsActiveRowsWithoutKeyAndFlag)
 {
-    DDVTableButtonPropertyComponent picker ("Barvilo", "Izberi barvilo", "barvilo", &owner);
+    SpecialTableButtonPropertyComponent picker ("Barvilo", "Izberi barvilo", "barvilo", &owner);
     EXPECT_EQ (picker.getButtonText(), "Izberi barvilo");
     picker.buttonClicked();
     pump (40);
