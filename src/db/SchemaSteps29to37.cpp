@@ -91,11 +91,13 @@ void SchemaSteps::update_from_31_to_32 (UpgradeRun& run)
         white = (int) q.lastInsertedID();
     else
         white = 0;
+    // The settings name rows of this step: they are written only once the rows are committed.
     if (white > 0)
-    {
-        setUserSetting ("belo_brez_oznake_id", white);
-        setUserSetting ("belo_brez_oznake_sorta", "Belo");
-    }
+        step.afterCommit ([white]
+        {
+            setUserSetting ("belo_brez_oznake_id", white);
+            setUserSetting ("belo_brez_oznake_sorta", "Belo");
+        });
 
     const juce::String redName = juce::String::fromUTF8 ("Rde\xc4\x8d" "e");
     int red = (int) q.sqlQueryInt ("SELECT id FROM sorta WHERE sorta='" + redName + "'");
@@ -106,10 +108,11 @@ void SchemaSteps::update_from_31_to_32 (UpgradeRun& run)
     else
         red = 0;
     if (red > 0)
-    {
-        setUserSetting ("rdece_brez_oznake_id", red);
-        setUserSetting ("rdece_brez_oznake_sorta", redName);
-    }
+        step.afterCommit ([red, redName]
+        {
+            setUserSetting ("rdece_brez_oznake_id", red);
+            setUserSetting ("rdece_brez_oznake_sorta", redName);
+        });
 
     step.rebuildMovingAside ("parcela",
                              "CREATE TABLE `parcela` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT, `ime` varchar(35) NOT NULL , "
