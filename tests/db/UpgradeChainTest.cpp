@@ -376,3 +376,81 @@ TEST (SchemaStepFrame, CreateTextsReadFromTheDatabaseAreLoggedBeforeAndAfterThei
     EXPECT_TRUE (log.contains ("<update_from_2_to_3> po spreminjanju: CREATE TABLE `parcela_nova` ("));
     EXPECT_TRUE (log.contains ("CONSTRAINT `parcela_ibfk_1` FOREIGN KEY (`vinogradnik`) REFERENCES `stranka` (`id`)"));
 }
+
+// ---- Steps that cannot half-apply
+
+namespace
+{
+/** Every table's definition and rows, and every trigger and index: what "left as before" compares. */
+juce::StringArray everything (vtest::UpgradeDb& db)
+{
+    juce::StringArray out = db.rows ("SELECT type, name, IFNULL(sql,'') FROM sqlite_master ORDER BY type, name");
+    for (auto& table : db.rows ("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"))
+        for (auto& row : db.rows ("SELECT * FROM \"" + table + "\" ORDER BY rowid"))
+            out.add (table + ": " + row);
+    return out;
+}
+
+/** A trigger on `table` that fails the n-th row written by `event` with `raise`. */
+juce::String faultOnNthWrite (const char* table, const char* event, int n, const char* raise)
+{
+    return juce::String ("CREATE TABLE IF NOT EXISTS fault (countdown INTEGER); DELETE FROM fault; INSERT INTO fault VALUES (")
+           + juce::String (n) + "); CREATE TRIGGER fault_" + table + " BEFORE " + event + " ON " + table
+           + " BEGIN UPDATE fault SET countdown=countdown-1; SELECT RAISE(" + raise + ",'injected fault') "
+             "WHERE (SELECT countdown FROM fault)=0; END;";
+}
+} // namespace
+
+TEST (UpgradeChainRun, AStepMadeToFailHalfWayLeavesTheVersionAndEveryTableAsBefore)
+{
+    struct Case { const char* what; juce::String fault; };
+    const Case cases[] = {
+        // SQLite ends the transaction itself here: the statements after it must not run on their own.
+        { "the database rolls back at the first new party",  faultOnNthWrite ("stranka", "INSERT", 1, "ROLLBACK") },
+        { "the database rolls back at the second new party", faultOnNthWrite ("stranka", "INSERT", 2, "ROLLBACK") },
+        { "the version row cannot be written",
+          "CREATE TRIGGER fault_version BEFORE UPDATE ON settings WHEN NEW.val_i=37 BEGIN SELECT RAISE(ABORT,'injected fault'); END;" },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        vtest::UpgradeDb db ({ "v7-schema.sql", "v7-data.sql" });
+        UpgradeRun earlier;
+        for (int v = 7; v < 36; ++v)
+            vindoro::SchemaSteps::stepFrom (v) (earlier);
+        SqlitetoXml::disconnect();
+        ASSERT_TRUE (db.exec ("INSERT INTO glavna(opravilo,datum,opomba,vindor) VALUES (6,'2018-01-01 00:00:00','a','Nova A'),"
+                              "(6,'2018-01-02 00:00:00','b','Nova B');" + c.fault)) << db.lastError;
+        const auto before = everything (db);
+
+        UpgradeRun run;
+        const auto result = UpgradeChain::runSchema (36, run);
+        EXPECT_EQ (result.outcome, UpgradeChain::Outcome::stopped);
+        EXPECT_TRUE (result.reason.contains ("injected fault")) << result.reason;
+        EXPECT_FALSE (SqlitetoXml::isConnected());
+        EXPECT_EQ (db.version(), 36);
+        EXPECT_EQ (everything (db), before);
+
+        // Without the fault the next start runs the step from its beginning.
+        ASSERT_TRUE (db.exec ("DROP TRIGGER IF EXISTS fault_stranka; DROP TRIGGER IF EXISTS fault_version;"));
+        UpgradeRun again;
+        EXPECT_EQ (UpgradeChain::runSchema (36, again).outcome, UpgradeChain::Outcome::completed);
+        EXPECT_EQ (db.version(), 37);
+        EXPECT_EQ (db.value ("SELECT count(*) FROM stranka WHERE ime IN ('Nova A','Nova B')"), "2");
+    }
+}
+
+TEST (UpgradeChainRun, AMaintenanceStepMadeToFailHalfWayLeavesTheLevelAndEveryTableAsBefore)
+{
+    vtest::UpgradeDb db (vtest::shippedDatabase());
+    ASSERT_TRUE (db.exec (vtest::upgradeFixture ("v37-maintenance-data.sql").loadFileAsString()
+                          + "UPDATE settings SET val_i=2 WHERE ime='dbmanteinance';"
+                          + faultOnNthWrite ("stranka", "UPDATE", 2, "ROLLBACK"))) << db.lastError;
+    const auto before = everything (db);
+    UpgradeRun run;
+    const auto result = UpgradeChain::runMaintenance (2, run);
+    EXPECT_EQ (result.outcome, UpgradeChain::Outcome::stopped);
+    EXPECT_TRUE (result.reason.contains ("injected fault")) << result.reason;
+    EXPECT_EQ (db.level(), 2);
+    EXPECT_EQ (everything (db), before);
+}

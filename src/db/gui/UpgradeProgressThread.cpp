@@ -84,7 +84,8 @@ void UpgradeProgressThread::threadComplete (bool userPressedCancel)
     if (result.outcome == UpgradeChain::Outcome::stopped)
     {
         icon = kIconWarning;
-        text = TRANS ("Database update stopped: a table could not be rebuilt and was left as it was.")
+        text = (schema ? TRANS ("Database update stopped: the step that could not finish was undone, the database stays at the version before it.")
+                       : TRANS ("Database manteinance stopped: the step that could not finish was undone, the database stays at the level before it."))
                + "\n" + result.reason + "\n" + TRANS ("Details are in the log: ") + logFileText();
     }
     else if (userPressedCancel || result.outcome == UpgradeChain::Outcome::cancelled)
