@@ -10,6 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <random>
+
 using vindoro::UpgradeChain;
 using vindoro::UpgradeRun;
 
@@ -453,4 +462,191 @@ TEST (UpgradeChainRun, AMaintenanceStepMadeToFailHalfWayLeavesTheLevelAndEveryTa
     EXPECT_TRUE (result.reason.contains ("injected fault")) << result.reason;
     EXPECT_EQ (db.level(), 2);
     EXPECT_EQ (everything (db), before);
+}
+
+// ---- A process killed anywhere in the chain
+
+namespace
+{
+constexpr const char* kKillDbVariable = "VINDORO_KILL_TEST_DB";
+constexpr const char* kKillResourcesVariable = "VINDORO_KILL_TEST_RESOURCES";
+
+/** What start-up does with an older database: the schema chain from the stored version, then the
+    maintenance chain from the stored level. */
+void upgradeAsAtStart (UpgradeChain::Result* schemaResult = nullptr)
+{
+    juce::int64 version = 0, level = 0;
+    {
+        SqlitetoXml q;
+        version = q.sqlQueryInt ("SELECT val_i FROM settings WHERE ime='dbversion'");
+        level = q.sqlQueryInt ("SELECT val_i FROM settings WHERE ime='dbmanteinance'");
+    }
+    UpgradeRun run;
+    const auto schema = UpgradeChain::runSchema ((int) version, run);
+    if (schemaResult != nullptr)
+        *schemaResult = schema;
+    if (schema.outcome == UpgradeChain::Outcome::completed)
+        UpgradeChain::runMaintenance ((int) level, run);
+    SqlitetoXml::disconnect();
+}
+
+bool isChainMark (const juce::String& line)
+{
+    return line.contains ("<SqlitetoXml::sqlQueryNA>") || line.contains ("<DbTransaction>");
+}
+
+/** Writes a mark for every statement straight to the standard output, unbuffered, so a parent
+    reading it knows how far the chain has come. */
+class ChainMarks : public juce::Logger
+{
+public:
+    ChainMarks() { juce::Logger::setCurrentLogger (this); }
+    ~ChainMarks() override { juce::Logger::setCurrentLogger (nullptr); }
+    void logMessage (const juce::String& message) override
+    {
+        if (! isChainMark (message))
+            return;
+        const auto line = "@" + message.substring (0, 120).replaceCharacter ('\n', ' ') + "\n";
+        [[maybe_unused]] auto written = ::write (1, line.toRawUTF8(), line.getNumBytesAsUTF8());
+    }
+};
+
+/** This test program run again as a child on the named database, its output read through a pipe. */
+class ChainChild
+{
+public:
+    explicit ChainChild (const juce::File& database, const juce::File& resources)
+    {
+        setenv (kKillDbVariable, database.getFullPathName().toRawUTF8(), 1);
+        setenv (kKillResourcesVariable, resources.getFullPathName().toRawUTF8(), 1);
+        int fds[2];
+        if (pipe (fds) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init (&actions);
+        posix_spawn_file_actions_adddup2 (&actions, fds[1], 1);
+        posix_spawn_file_actions_addclose (&actions, fds[0]);
+        posix_spawn_file_actions_addopen (&actions, 2, "/dev/null", O_WRONLY, 0);
+        const auto self = juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName();
+        const char* argv[] = { self.toRawUTF8(), "--gtest_also_run_disabled_tests",
+                               "--gtest_filter=UpgradeChainKill.DISABLED_ChildRunsTheChainOnTheNamedFile", nullptr };
+        if (posix_spawn (&pid, argv[0], &actions, nullptr, const_cast<char**> (argv), environ) != 0)
+            pid = -1;
+        posix_spawn_file_actions_destroy (&actions);
+        close (fds[1]);
+        output = fds[0];
+    }
+
+    ~ChainChild()
+    {
+        if (pid > 0)
+        {
+            ::kill (pid, SIGKILL);
+            waitpid (pid, nullptr, 0);
+        }
+        if (output >= 0)
+            close (output);
+    }
+
+    bool started() const { return pid > 0 && output >= 0; }
+
+    /** Reads until `marks` statements have been reported (then kills the child with SIGKILL and
+        answers true) or the child has ended by itself (false). */
+    bool killAfter (int marks)
+    {
+        int seen = 0;
+        char buffer[256];
+        bool atLineStart = true;
+        for (;;)
+        {
+            const auto n = ::read (output, buffer, sizeof (buffer));
+            if (n <= 0)
+                break;
+            for (ssize_t i = 0; i < n; ++i)
+            {
+                if (atLineStart && buffer[i] == '@' && ++seen >= marks)
+                {
+                    ::kill (pid, SIGKILL);
+                    waitpid (pid, nullptr, 0);
+                    pid = -1;
+                    return true;
+                }
+                atLineStart = buffer[i] == '\n';
+            }
+        }
+        waitpid (pid, nullptr, 0);
+        pid = -1;
+        return false;
+    }
+
+private:
+    pid_t pid = -1;
+    int output = -1;
+};
+} // namespace
+
+// Run only as the child of the test below, which names the database in the environment.
+TEST (UpgradeChainKill, DISABLED_ChildRunsTheChainOnTheNamedFile)
+{
+    const char* database = std::getenv (kKillDbVariable);
+    const char* resources = std::getenv (kKillResourcesVariable);
+    ASSERT_TRUE (database != nullptr && resources != nullptr);
+    vtest::TestSettings settings;
+    settings.user().setValue ("dbfilename", juce::String::fromUTF8 (database));
+    settings.user().setValue ("resourcespath", juce::String::fromUTF8 (resources));
+    ChainMarks marks;
+    upgradeAsAtStart();
+}
+
+TEST (UpgradeChainKill, KilledAtRandomPointsTheNextStartStillReachesTheShippedSchema)
+{
+    const auto resources = vtest::resourcesFolder();   // the real post-office lines of step 16 to 17
+
+    // An upgrade that nothing interrupts: how many statements it runs, and what it leaves.
+    juce::StringArray reference;
+    int statements = 0;
+    {
+        vtest::UpgradeDb db ({ "v7-schema.sql", "v7-data.sql" });
+        db.settings().user().setValue ("resourcespath", resources.getFullPathName());
+        vtest::LogCapture log;
+        upgradeAsAtStart();
+        for (auto& line : log.lines())
+            statements += isChainMark (line) ? 1 : 0;
+        reference = everything (db);
+        ASSERT_EQ (db.version(), 37);
+    }
+    ASSERT_GT (statements, 500);   // the post-office lines alone are more
+
+    for (unsigned seed : { 11u, 23u, 37u, 41u, 59u })
+    {
+        SCOPED_TRACE ("seed " + juce::String (seed));
+        std::mt19937 random (seed);
+        vtest::UpgradeDb db ({ "v7-schema.sql", "v7-data.sql" });
+        db.settings().user().setValue ("resourcespath", resources.getFullPathName());
+        int kills = 0;
+        for (int attempt = 0; attempt < 4; ++attempt)
+        {
+            ChainChild child (db.file(), resources);
+            ASSERT_TRUE (child.started());
+            if (! child.killAfter (1 + (int) (random() % (unsigned) statements)))
+                break;
+            ++kills;
+            // Every kill leaves a sound file at a version the chain knows.
+            EXPECT_EQ (db.value ("PRAGMA integrity_check"), "ok");
+            const int version = db.version();
+            EXPECT_TRUE (version >= 7 && version <= 37) << version;
+        }
+
+        // The next start: every step that was cut off runs again from its beginning, without a
+        // failed statement, and the result is the uninterrupted upgrade's, row for row.
+        UpgradeChain::Result result;
+        upgradeAsAtStart (&result);
+        EXPECT_EQ (result.outcome, UpgradeChain::Outcome::completed);
+        EXPECT_EQ (result.failedStatements, 0);
+        EXPECT_EQ (db.version(), 37);
+        EXPECT_EQ (db.level(), 3);
+        EXPECT_EQ (vtest::describeSchema (db.file()), vtest::describeSchema (vtest::shippedDatabase()));
+        EXPECT_EQ (vtest::createTexts (db.file()), vtest::createTexts (vtest::shippedDatabase()));
+        EXPECT_EQ (everything (db), reference) << kills << " kills";
+    }
 }
