@@ -206,6 +206,8 @@ void SchemaSteps::update_from_36_to_37 (UpgradeRun& run)
                            + "','','','','','','',185,'','','','','','','',0,1,'','','',0)");
             }
     names.reset();
+    // An index for the rebuild's look-up of each entry's party by name; dropped before the step ends.
+    step.execTolerated ("CREATE INDEX upgrade_stranka_lookup ON stranka(ime)");
 
     step.rebuildMovingAside ("glavna",
                              "CREATE TABLE `glavna` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT,`opravilo` integer NOT NULL,"
@@ -216,6 +218,7 @@ void SchemaSteps::update_from_36_to_37 (UpgradeRun& run)
                              "CONSTRAINT `glavna_ibfk_3` FOREIGN KEY (`host`) REFERENCES `host` (`id`) ON UPDATE CASCADE)",
                              "INSERT INTO glavna(id,opravilo,datum,dt,opomba,stranka,host) SELECT t.id,t.opravilo,t.datum,t.datum,t.opomba,"
                              "IFNULL((SELECT MIN(id) FROM stranka WHERE ime=t.vindor),1),1 FROM glavnatmp AS t ");
+    step.execTolerated ("DROP INDEX IF EXISTS upgrade_stranka_lookup");
 
     const std::pair<int, const char*> invoiceDates[] = {
         { 14, "datumopravila" }, { 22, "datumopravila" }, { 15, "datum" }, { 17, "datum" },

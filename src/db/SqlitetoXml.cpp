@@ -77,6 +77,54 @@ struct SqlitetoXml::OneValue
 };
 
 //==============================================================================
+// The values each row was loaded with: what a save compares the user's values and the stored
+// row with. Kept beside the tree as shared texts, so remembering them copies no characters.
+
+struct SqlitetoXml::LoadedValues
+{
+    std::vector<juce::Identifier> names;       // the result's columns, in order
+    std::vector<const XmlElement*> rows;       // null once a row has left the tree
+    std::vector<String> values;                // names.size() per row
+    std::unordered_map<const XmlElement*, size_t> index;
+    bool indexed = false;
+
+    size_t width() const { return names.size(); }
+
+    void add (const XmlElement* row)
+    {
+        if (indexed)
+            index[row] = rows.size();
+        rows.push_back (row);
+        for (auto& name : names)
+            values.push_back (row->getStringAttribute (name));
+    }
+
+    String* find (const XmlElement* row)
+    {
+        if (! indexed)
+        {
+            // Built on the first save only: loading stays a plain copy of the values.
+            index.reserve (rows.size());
+            for (size_t i = 0; i < rows.size(); ++i)
+                if (rows[i] != nullptr)
+                    index[rows[i]] = i;
+            indexed = true;
+        }
+        const auto it = index.find (row);
+        return it != index.end() ? &values[it->second * width()] : nullptr;
+    }
+
+    void forget (const XmlElement* row)
+    {
+        if (find (row) == nullptr)
+            return;
+        rows[index[row]] = nullptr;
+        index.erase (row);
+    }
+};
+
+
+//==============================================================================
 SqlitetoXml::SqlitetoXml() = default;
 
 SqlitetoXml::SqlitetoXml (std::unique_ptr<XmlElement> tree)
@@ -106,13 +154,13 @@ void SqlitetoXml::takeResultPointers()
     data = result->getChildByName ("DATA");
     columns = result->getChildByName ("COLUMNS");
     numRows = data != nullptr ? data->getNumChildElements() : 0;
-    rememberLoadedValues();
 }
 
 void SqlitetoXml::attach (std::unique_ptr<XmlElement> tree)
 {
     result = std::move (tree);
     takeResultPointers();
+    rememberLoadedValues();
 }
 
 std::unique_ptr<XmlElement> SqlitetoXml::forgetResult()
@@ -256,15 +304,15 @@ bool SqlitetoXml::prepareAndStep (const String& method, const String& sql, sqlit
 
 std::unique_ptr<XmlElement> SqlitetoXml::sqlFetch (const String& sql)
 {
-    return fetchRows (sql, nullptr);
+    return fetchRows (sql, nullptr, nullptr);
 }
 
 std::unique_ptr<XmlElement> SqlitetoXml::sqlFetch (const String& sql, const std::vector<BoundValue>& values)
 {
-    return fetchRows (sql, &values);
+    return fetchRows (sql, &values, nullptr);
 }
 
-std::unique_ptr<XmlElement> SqlitetoXml::fetchRows (const String& sql, const std::vector<BoundValue>* values)
+std::unique_ptr<XmlElement> SqlitetoXml::fetchRows (const String& sql, const std::vector<BoundValue>* values, LoadedValues* loadedValues)
 {
     if (sql.isEmpty())
         return {};
@@ -314,12 +362,22 @@ std::unique_ptr<XmlElement> SqlitetoXml::fetchRows (const String& sql, const std
     root->addChildElement (dataElement);
     built.clear();
 
+    if (loadedValues != nullptr)
+        loadedValues->names = names;
     int rc = step;
     while (rc == SQLITE_ROW)
     {
         auto* item = new XmlElement (kItem);
         for (int i = 0; i < count; ++i)
-            item->setAttribute (names[(size_t) i], valueOfColumn (st, i, kinds[(size_t) i]));
+        {
+            const auto value = valueOfColumn (st, i, kinds[(size_t) i]);
+            item->setAttribute (names[(size_t) i], value);
+            // The same shared text the row holds: remembering it copies no characters.
+            if (loadedValues != nullptr)
+                loadedValues->values.push_back (value);
+        }
+        if (loadedValues != nullptr)
+            loadedValues->rows.push_back (item);
         built.push_back (item);
         rc = sqlite3_step (st);
     }
@@ -361,8 +419,10 @@ XmlElement* SqlitetoXml::sqlQuery (const String& sql, const std::vector<BoundVal
 XmlElement* SqlitetoXml::queryRows (const String& sql, const std::vector<BoundValue>* values)
 {
     ok = false;
-    result = fetchRows (sql, values);
+    auto remembered = std::make_unique<LoadedValues>();
+    result = fetchRows (sql, values, remembered.get());
     takeResultPointers();
+    loaded = result != nullptr ? std::move (remembered) : nullptr;
     if (result == nullptr)
         return nullptr;
     if (numRows < 1)
@@ -548,53 +608,6 @@ String SqlitetoXml::findTable (const String& key) const
                 table = column->getStringAttribute ("org_table");
     return table;
 }
-
-//==============================================================================
-// The values each row was loaded with: what a save compares the user's values and the stored
-// row with. Kept beside the tree as shared texts, so remembering them copies no characters.
-
-struct SqlitetoXml::LoadedValues
-{
-    std::vector<juce::Identifier> names;       // the result's columns, in order
-    std::vector<const XmlElement*> rows;       // null once a row has left the tree
-    std::vector<String> values;                // names.size() per row
-    std::unordered_map<const XmlElement*, size_t> index;
-    bool indexed = false;
-
-    size_t width() const { return names.size(); }
-
-    void add (const XmlElement* row)
-    {
-        if (indexed)
-            index[row] = rows.size();
-        rows.push_back (row);
-        for (auto& name : names)
-            values.push_back (row->getStringAttribute (name));
-    }
-
-    String* find (const XmlElement* row)
-    {
-        if (! indexed)
-        {
-            // Built on the first save only: loading stays a plain copy of the values.
-            index.reserve (rows.size());
-            for (size_t i = 0; i < rows.size(); ++i)
-                if (rows[i] != nullptr)
-                    index[rows[i]] = i;
-            indexed = true;
-        }
-        const auto it = index.find (row);
-        return it != index.end() ? &values[it->second * width()] : nullptr;
-    }
-
-    void forget (const XmlElement* row)
-    {
-        if (find (row) == nullptr)
-            return;
-        rows[index[row]] = nullptr;
-        index.erase (row);
-    }
-};
 
 namespace
 {

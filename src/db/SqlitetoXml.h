@@ -123,7 +123,7 @@ protected:
     int numRows = 0;
     bool detached = false;
 
-    /** Points columns, data and numRows at the current result and remembers its rows' values. */
+    /** Points columns, data and numRows at the current result. */
     void takeResultPointers();
     /** A row about to leave the tree: its loaded values are forgotten with it. */
     void forgetLoadedRow (const juce::XmlElement* row);
@@ -139,8 +139,11 @@ private:
     std::unique_ptr<LoadedValues> loaded;
 
     bool queryOneValue (const juce::String& sql, bool logSql, OneValue& value);
-    std::unique_ptr<juce::XmlElement> fetchRows (const juce::String& sql, const std::vector<BoundValue>* values);
+    /** The rows of a query; with `loadedValues` their values are remembered on the way. */
+    std::unique_ptr<juce::XmlElement> fetchRows (const juce::String& sql, const std::vector<BoundValue>* values,
+                                                 LoadedValues* loadedValues);
     juce::XmlElement* queryRows (const juce::String& sql, const std::vector<BoundValue>* values);
+    /** Remembers the values of a tree that arrived from elsewhere (unmarked rows only). */
     void rememberLoadedValues();
     /** Connects when needed, compiles, binds the values and takes the first step; false
         (statement finalized) on failure. */
