@@ -1,5 +1,7 @@
 // The schema chain from version 20 to 37 on a generated database of some size, beside a plain
 // VACUUM INTO copy of the same file: the counter "chain_per_vacuum" is the ratio of their times.
+// The post-office step 16 to 17 (the resources' some 550 lines) beside the same kind of copy:
+// "step_per_vacuum"; its own time is the benchmark's time.
 #include "db/SqlitetoXml.h"
 #include "db/SchemaSteps.h"
 #include "db/UpgradeChain.h"
@@ -117,6 +119,76 @@ void BM_UpgradeChainFrom20 (benchmark::State& state)
     }
     state.counters["chain_per_vacuum"] = vacuumSeconds > 0 ? chainSeconds / vacuumSeconds : 0.0;
 }
+
+struct Version16
+{
+    juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("vindoro-bench", "", false);
+    juce::File templ, work, copy;
+    juce::ApplicationProperties settings;
+
+    Version16()
+    {
+        folder.createDirectory();
+        templ = folder.getChildFile ("v16.db");
+        work = folder.getChildFile ("work.db");
+        copy = folder.getChildFile ("copy.db");
+        juce::PropertiesFile::Options options;
+        options.applicationName = "VindoroBench";
+        options.filenameSuffix = "settings";
+        options.folderName = folder.getFullPathName();
+        settings.setStorageParameters (options);
+        setAppProperties (&settings);
+
+        const auto fixtures = juce::File (__FILE__).getParentDirectory().getParentDirectory().getChildFile ("tests/db/fixtures");
+        execOn (templ, "BEGIN;" + fixtures.getChildFile ("v7-schema.sql").loadFileAsString() + "COMMIT;");
+        settings.getUserSettings()->setValue ("dbfilename", templ.getFullPathName());
+        vindoro::UpgradeRun run;
+        for (int v = 7; v < 16; ++v)
+            vindoro::SchemaSteps::stepFrom (v) (run);
+        SqlitetoXml::disconnect();
+        execOn (templ, "BEGIN;" + generatedRows (300, 100, 3000) + "COMMIT;");
+        settings.getUserSettings()->setValue ("dbfilename", work.getFullPathName());
+        // The post-office lines the program ships, beside the shipped database.
+        settings.getUserSettings()->setValue ("resourcespath", juce::File (VINDORO_SHIPPED_DB).getParentDirectory().getFullPathName());
+    }
+
+    ~Version16()
+    {
+        SqlitetoXml::disconnect();
+        setAppProperties (nullptr);
+        folder.deleteRecursively();
+    }
+};
+
+void BM_PostOfficeStep16To17 (benchmark::State& state)
+{
+    Version16 db;
+    double stepSeconds = 0, vacuumSeconds = 0;
+    for (auto _ : state)
+    {
+        db.copy.deleteFile();
+        auto t0 = std::chrono::steady_clock::now();
+        execOn (db.templ, "VACUUM INTO '" + db.copy.getFullPathName() + "'");
+        auto t1 = std::chrono::steady_clock::now();
+
+        db.work.deleteFile();
+        db.templ.copyFileTo (db.work);
+        vindoro::UpgradeRun run;
+        auto t2 = std::chrono::steady_clock::now();
+        vindoro::SchemaSteps::update_from_16_to_17 (run);
+        SqlitetoXml::disconnect();
+        auto t3 = std::chrono::steady_clock::now();
+        if (run.getFailedStatements() > 0 || run.isAborted())
+            state.SkipWithError ("the step did not run cleanly");
+
+        const double step = std::chrono::duration<double> (t3 - t2).count();
+        stepSeconds += step;
+        vacuumSeconds += std::chrono::duration<double> (t1 - t0).count();
+        state.SetIterationTime (step);
+    }
+    state.counters["step_per_vacuum"] = vacuumSeconds > 0 ? stepSeconds / vacuumSeconds : 0.0;
+}
 } // namespace
 
 BENCHMARK (BM_UpgradeChainFrom20)->UseManualTime()->Iterations (2)->Unit (benchmark::kMillisecond);
+BENCHMARK (BM_PostOfficeStep16To17)->UseManualTime()->Iterations (2)->Unit (benchmark::kMillisecond);

@@ -1,4 +1,5 @@
 #include "core/TextHelpers.h"
+#include "core/Amount.h"
 #include "core/DateTime.h"
 
 #include <cmath>
@@ -10,22 +11,13 @@ namespace
 {
 constexpr double kFixedFormLimit = 1.0e20;
 
-// The fixed form for 1 to 6 decimals: |x| times 10^decimals plus one half, cut to an integer,
-// so halves round away from zero on the value as stored (0.125 -> 0.13, 1.005 -> 1.00).
+// The fixed form for 1 to 6 decimals: the display rule of the exact amount types, written from
+// the double so that amounts beyond the 64-bit count (about 9e16 with two decimals) still print.
 juce::String fixedForm (double x, int decimals)
 {
-    double scaled = std::abs (x);
-    for (int i = 0; i < decimals; ++i)
-        scaled *= 10.0;
-    // Printed from the double rather than cast to a 64-bit integer, which would overflow for
-    // amounts beyond about 9e16 with two decimals.
     char buffer[400];
-    std::snprintf (buffer, sizeof (buffer), "%.0f", std::floor (scaled + 0.5));
-    juce::String digits (buffer);
-    if (digits.length() <= decimals)
-        digits = juce::String::repeatedString ("0", decimals + 1 - digits.length()) + digits;
-    const int point = digits.length() - decimals;
-    auto text = digits.substring (0, point) + "." + digits.substring (point);
+    std::snprintf (buffer, sizeof (buffer), "%.0f", vindoro::decimal::roundedScaledMagnitude (x, decimals));
+    const auto text = vindoro::decimal::digitsWithPoint (juce::String (buffer), decimals);
     return x < 0 ? "-" + text : text;
 }
 
@@ -47,12 +39,6 @@ juce::String wholeNumber (double x)
     if (x < 0 && ! text.startsWithChar ('-'))
         text = "-" + text;
     return text;
-}
-
-juce::String withPoint (const juce::String& text)
-{
-    const auto separator = decimalSeparator();
-    return separator.isEmpty() ? text : text.replace (separator, ".");
 }
 } // namespace
 
@@ -95,7 +81,7 @@ const char* boolToText (bool value) { return value ? "true" : "false"; }
 
 double parseDecimal (const juce::String& text)
 {
-    return withPoint (text).getDoubleValue();
+    return vindoro::decimal::withPoint (text).getDoubleValue();
 }
 
 double parseDecimalFloor (const juce::String& text)
@@ -105,11 +91,7 @@ double parseDecimalFloor (const juce::String& text)
 
 double parseDecimalTruncated (const juce::String& text, int decimals)
 {
-    auto t = withPoint (text);
-    const int point = t.indexOfChar ('.');
-    if (point >= 0)
-        t = t.substring (0, point + 1 + juce::jmax (0, decimals));
-    return t.getDoubleValue();
+    return vindoro::decimal::cutAfterDecimals (vindoro::decimal::withPoint (text), decimals).getDoubleValue();
 }
 
 double parseDecimal2 (const juce::String& text) { return parseDecimalTruncated (text, 2); }

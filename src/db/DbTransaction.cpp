@@ -22,7 +22,7 @@ bool execute (const juce::String& sql, juce::String& error)
 }
 } // namespace
 
-DbTransaction::DbTransaction() : lock (DbConnection::mutex())
+DbTransaction::DbTransaction (FailedStatements onFailure) : lock (DbConnection::mutex()), onFailedStatement (onFailure)
 {
     exceptionsAtStart = std::uncaught_exceptions();
     depth = DbConnection::enterTransaction();
@@ -64,7 +64,13 @@ DbTransaction::~DbTransaction()
 
 bool DbTransaction::hasFailed() const
 {
-    return failedByCaller || DbConnection::failureCount() != failuresAtStart;
+    return failedByCaller
+           || (onFailedStatement == FailedStatements::rollBack && DbConnection::failureCount() != failuresAtStart);
+}
+
+bool DbTransaction::isStillOpen() const
+{
+    return active && DbConnection::handle() != nullptr && sqlite3_get_autocommit (DbConnection::handle()) == 0;
 }
 
 bool DbTransaction::commit() { return finish (true); }

@@ -11,7 +11,14 @@
 class DbTransaction
 {
 public:
-    DbTransaction();
+    /** Whether a statement that fails inside the scope decides the end by itself. */
+    enum class FailedStatements
+    {
+        rollBack,        // a booking: any failed statement undoes the whole scope
+        callerDecides    // a schema step: failures are counted and judged by the caller
+    };
+
+    explicit DbTransaction (FailedStatements onFailure = FailedStatements::rollBack);
     ~DbTransaction();
 
     DbTransaction (const DbTransaction&) = delete;
@@ -29,14 +36,18 @@ public:
     void rollback();
     /** Marks the scope failed (a check of the caller's own), so its end rolls back. */
     void markFailed() { failedByCaller = true; }
-    /** True when a statement inside the scope failed or the scope was marked failed. */
+    /** True when a statement inside the scope failed (unless the caller decides) or the scope was marked failed. */
     bool hasFailed() const;
+    /** False once the database has ended the transaction on its own (a full disk, a RAISE(ROLLBACK),
+        an ON CONFLICT ROLLBACK): statements after that would each commit by themselves. */
+    bool isStillOpen() const;
 
     /** Text of the last failure of BEGIN, COMMIT or ROLLBACK. */
     const juce::String& getLastError() const { return lastError; }
 
 private:
     std::unique_lock<std::recursive_mutex> lock;
+    FailedStatements onFailedStatement;
     int depth = 0;
     bool active = false;
     bool failedByCaller = false;

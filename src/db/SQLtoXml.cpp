@@ -12,13 +12,6 @@ using juce::XmlElement;
 namespace
 {
 const juce::Identifier kItem ("ITEM");
-
-/** Takes a row out of the tree and deletes it. */
-void dropRow (XmlElement* dataElement, XmlElement* row)
-{
-    if (dataElement != nullptr)
-        dataElement->removeChildElement (row, true);
-}
 } // namespace
 
 SQLtoXml::SQLtoXml() = default;
@@ -79,7 +72,7 @@ int SQLtoXml::deleteRow (XmlElement* row, const String& key)
     if (row->getBoolAttribute ("inserted"))
     {
         // Never saved: there is nothing to delete in the database.
-        dropRow (data, row);
+        dropRow (row);
         ok = true;
         return 0;
     }
@@ -115,7 +108,7 @@ int SQLtoXml::deleteRow (XmlElement* row, const String& key)
     if (! runStatement ("SqlitetoXml::sqlQueryNA", "DELETE FROM " + table + " WHERE " + tableColumn + "=" + String (id) + ";",
                         &changes, nullptr))
         return -1;
-    dropRow (data, row);
+    dropRow (row);
     ok = true;
     return (int) changes;
 }
@@ -123,97 +116,14 @@ int SQLtoXml::deleteRow (XmlElement* row, const String& key)
 int SQLtoXml::saveDeleted (const String& key)
 {
     vindoro::vlog ("SQLtoXml::saveDeleted", "inside");
-    ok = false;
+    return saveMarkedRows (juce::StringArray (key), deletedRows, false);
+}
 
-    String table, tableColumn;
-    if (columns != nullptr)
-        for (auto* column : columns->getChildWithTagNameIterator ("COLUMN"))
-            if (column->getStringAttribute ("name") == key)
-            {
-                table = column->getStringAttribute ("org_table");
-                tableColumn = column->getStringAttribute ("org_name");
-            }
-    if (table.isEmpty())
-    {
-        vindoro::vlog ("SQLtoXml::saveDeleted", "ERROR: table not found");
-        return -3;
-    }
-    if (tableColumn.isEmpty())
-    {
-        vindoro::vlog ("SQLtoXml::saveDeleted", "ERROR: table identifier " + key + " original name not found");
-        return -4;
-    }
-
-    std::vector<XmlElement*> unsaved, soft, hard;
-    juce::StringArray conditions;
+void SQLtoXml::dropRow (XmlElement* row)
+{
+    forgetLoadedRow (row);
     if (data != nullptr)
-    {
-        for (auto* row : data->getChildWithTagNameIterator (kItem))
-        {
-            if (! isDeleted (row))
-                continue;
-            if (row->getBoolAttribute ("inserted"))
-                unsaved.push_back (row);
-            else if (row->hasAttribute ("active"))
-            {
-                juce::int64 id = 0;
-                if (! sqlvalue::parseCheckedInteger (row->getStringAttribute (key), id))
-                {
-                    lastError = TRANS ("Not an integer key in column ") + tableColumn + ": '" + row->getStringAttribute (key) + "'";
-                    vindoro::vlog ("SQLtoXml::saveDeleted", "ERROR: " + lastError);
-                    return -1;
-                }
-                conditions.add (tableColumn + "=" + String (id));
-                soft.push_back (row);
-            }
-            else
-                hard.push_back (row);
-        }
-    }
-
-    // Rows that were never saved were never counted in numRows either.
-    for (auto* row : unsaved)
-        dropRow (data, row);
-
-    int removed = 0;
-
-    int count = 0;
-    if (! soft.empty())
-    {
-        const String sql = "UPDATE " + table + " SET active=0 WHERE " + conditions.joinIntoString (" OR ") + " OR  0";
-        vindoro::vlog ("SQLtoXml::saveDeleted", sql);
-        juce::int64 changes = 0;
-        if (! runStatement ("SqlitetoXml::sqlQueryNA", sql, &changes, nullptr))
-        {
-            numRows -= removed;
-            return -1;
-        }
-        for (auto* row : soft)
-            dropRow (data, row);
-        removed += (int) soft.size();
-        count += (int) changes;
-    }
-
-    bool failed = false;
-    if (! hard.empty())
-    {
-        vindoro::vlog ("SQLtoXml::saveDeleted", "WARNING: fix table " + table + " deletion and update to new version deleting");
-        for (auto* row : hard)
-        {
-            const int n = deleteRow (row, key);
-            if (n < 0)
-                failed = true;
-            else
-            {
-                count += n;
-                ++removed;
-            }
-        }
-    }
-
-    numRows -= removed;
-    ok = ! failed;
-    return failed ? -1 : count;
+        data->removeChildElement (row, true);
 }
 
 int SQLtoXml::removeDeleted()
@@ -226,7 +136,7 @@ int SQLtoXml::removeDeleted()
             if (isDeleted (row))
                 marked.push_back (row);
     for (auto* row : marked)
-        dropRow (data, row);
+        dropRow (row);
     numRows -= (int) marked.size();
     ok = true;
     return (int) marked.size();

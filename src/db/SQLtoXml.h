@@ -34,7 +34,8 @@ public:
     /** Makes a deep copy of `tree` this object's result; the tree stays with its owner. */
     int setResultCopy (const juce::XmlElement* tree);
 
-    /** Switches off (active=0) or deletes the rows marked "deleted"; the rows really changed, or -1, -3, -4. */
+    /** The deleted rows of the one save (saveMarkedRows): switches off (active=0) or deletes the
+        rows marked "deleted", in one transaction; the rows really changed, or -1, -3, -4. */
     int saveDeleted (const juce::String& key);
     /** Deletes one row by its integer key; the rows really deleted (0 or 1), or -1, -3, -4. */
     int deleteRow (juce::XmlElement* row, const juce::String& key);
@@ -51,4 +52,7 @@ public:
 
 private:
     juce::StringArray tables;
+
+    /** Takes a row out of the tree and deletes it. */
+    void dropRow (juce::XmlElement* row);
 };

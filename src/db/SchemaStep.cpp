@@ -1,7 +1,10 @@
 #include "db/SchemaStep.h"
 
 #include "core/Log.h"
+#include "db/DbTransaction.h"
 #include "db/SQLtoXml.h"
+
+#include <exception>
 
 namespace vindoro
 {
@@ -11,29 +14,58 @@ SchemaStep::SchemaStep (UpgradeRun& r, const juce::String& stepName, int from, i
     log (juce::String::formatted (kind == Kind::schema ? "Updating database from v.%d to v.%d"
                                                        : "Manteinance of database from v.%d to v.%d",
                                   from, to));
+    if (run.isAborted())
+        return;
+    // "PRAGMA foreign_keys" is the one statement of the steps that SQLite ignores inside a
+    // transaction, so it runs before BEGIN. The steps' own "PRAGMA foreign_keys=..." lines are then
+    // no-ops: foreign keys stay off for the whole step, as its table rebuilds need.
+    query->sqlQueryNA ("PRAGMA foreign_keys=OFF");
+    transaction = std::make_unique<DbTransaction> (DbTransaction::FailedStatements::callerDecides);
+    if (! transaction->isActive())
+    {
+        log ("ERROR: the step's transaction could not begin: " + transaction->getLastError());
+        run.abort ("Transaction: " + transaction->getLastError());
+    }
 }
 
 SchemaStep::~SchemaStep()
 {
-    if (! done)
+    if (done)
+        return;
+    // Left by an exception: nothing of a step that did not run to its end may stay.
+    if (std::uncaught_exceptions() > 0)
+        leaveEarly();
+    else
         finish();
 }
 
-bool SchemaStep::exec (const juce::String& sql)
+bool SchemaStep::runChecked (const juce::String& sql, bool counted)
 {
     if (run.isAborted())
         return false;
     const bool okay = query->sqlQueryNA (sql);
     if (! okay)
-        run.countFailure();
+    {
+        if (counted)
+            run.countFailure();
+        if (transaction != nullptr && ! transaction->isStillOpen())
+        {
+            // Every later statement would commit by itself: the step must not go on half-done.
+            log ("ERROR: the database ended the step's transaction: " + query->lastError);
+            run.abort ("Transaction: " + query->lastError);
+        }
+    }
     return okay;
+}
+
+bool SchemaStep::exec (const juce::String& sql)
+{
+    return runChecked (sql, true);
 }
 
 bool SchemaStep::execTolerated (const juce::String& sql)
 {
-    if (run.isAborted())
-        return false;
-    return query->sqlQueryNA (sql);
+    return runChecked (sql, false);
 }
 
 SQLtoXml& SchemaStep::db()
@@ -62,33 +94,52 @@ bool SchemaStep::rebuildMovingAside (const juce::String& table, const juce::Stri
     // Since SQLite 3.26 a rename also rewrites the references that other tables hold to the
     // renamed table; the legacy behaviour keeps them naming the table, so they follow the rebuild.
     exec ("PRAGMA legacy_alter_table=ON");
-    const bool renamed = exec ("ALTER TABLE " + table + " RENAME TO " + moved);
-    const bool created = exec (createSql);
+    exec ("ALTER TABLE " + table + " RENAME TO " + moved);
+    exec (createSql);
     const bool copied = exec (copySql);
 
-    if (copied)
+    if (! copied)
     {
-        if (afterCopy)
-            afterCopy();
-        exec ("DROP TABLE " + moved);
-    }
-    else
-    {
-        // Put the old table back under its name, so no rows are left behind in the moved table
-        // and nothing half-built stands in its place; the run cannot go on past this step.
+        // The step's transaction puts the old table back under its name with all its rows; the
+        // run cannot go on past this step.
         const juce::String reason = query->lastError;
-        if (created)
-            query->sqlQueryNA ("DROP TABLE " + table);
-        if (renamed)
-            query->sqlQueryNA ("ALTER TABLE " + moved + " RENAME TO " + table);
         log ("ERROR: rebuilding table " + table + " failed, the table is left as it was: " + reason);
         run.abort ("Table " + table + ": " + reason);
+        return false;
     }
 
-    query->sqlQueryNA ("PRAGMA foreign_key_check");
-    query->sqlQueryNA ("PRAGMA foreign_keys=ON");
-    query->sqlQueryNA ("PRAGMA legacy_alter_table=OFF");
-    return copied;
+    if (afterCopy)
+        afterCopy();
+    exec ("DROP TABLE " + moved);
+    execTolerated ("PRAGMA foreign_key_check");
+    execTolerated ("PRAGMA foreign_keys=ON");
+    execTolerated ("PRAGMA legacy_alter_table=OFF");
+    return ! run.isAborted();
+}
+
+void SchemaStep::afterCommit (std::function<void()> action)
+{
+    committedActions.push_back (std::move (action));
+}
+
+void SchemaStep::endTransaction (bool keep)
+{
+    if (transaction == nullptr)
+        return;
+    if (keep && ! transaction->commit())
+    {
+        log ("ERROR: the step could not be committed: " + transaction->getLastError());
+        run.abort ("Commit: " + transaction->getLastError());
+    }
+    else if (! keep)
+    {
+        transaction->rollback();
+    }
+    transaction.reset();
+    if (keep && ! run.isAborted())
+        for (auto& action : committedActions)
+            action();
+    committedActions.clear();
 }
 
 void SchemaStep::finish()
@@ -98,10 +149,12 @@ void SchemaStep::finish()
     done = true;
     if (! run.isAborted())
     {
+        // Written last, in the step's own transaction: the version moves with the step's work or not at all.
         const juce::String row = kind == Kind::schema ? "dbversion" : "dbmanteinance";
-        if (! query->sqlQueryNA ("UPDATE settings SET val_i=" + juce::String (target) + " WHERE ime='" + row + "'"))
-            run.countFailure();
+        if (! exec ("UPDATE settings SET val_i=" + juce::String (target) + " WHERE ime='" + row + "'") && ! run.isAborted())
+            run.abort ("Version: " + query->lastError);
     }
+    endTransaction (! run.isAborted());
     query.reset();
     if (run.isAborted())
         log ("ERROR: step stopped, the version was not written");
@@ -111,6 +164,7 @@ void SchemaStep::finish()
 void SchemaStep::leaveEarly()
 {
     done = true;
+    endTransaction (false);
     query.reset();
 }
 

@@ -349,8 +349,12 @@ void SchemaSteps::update_from_7_to_8 (UpgradeRun& run)
     if (step.exec ("INSERT INTO stranka(" + columns.joinIntoString (",") + ") VALUES ('" + values.joinIntoString ("','") + "')"))
     {
         const int company = (int) step.db().lastInsertedID();
-        if (auto* settings = getUserSettings())
-            settings->setValue ("b_podjetje", company);
+        // The setting names a row of this step: it is written only once the row is committed.
+        step.afterCommit ([company]
+        {
+            if (auto* settings = getUserSettings())
+                settings->setValue ("b_podjetje", company);
+        });
     }
     else
     {

@@ -124,6 +124,9 @@ void SchemaSteps::update_from_26_to_27 (UpgradeRun& run)
     step.exec ("UPDATE hramba SET kosovnica=0");
     step.exec ("INSERT INTO opravilo(id,ime,tabela,active) VALUES(36,'Kosovnica','kosovnica',1)");
 
+    // An index for this step's own look-ups of storage entries by warehouse and article, which
+    // would otherwise scan the table once per movement and item; dropped before the step ends.
+    step.execTolerated ("CREATE INDEX upgrade_hramba_lookup ON hramba(skladisce,artikel)");
     // A storage entry for every warehouse and article a movement names. A unique index would not
     // build over pairs that already repeat, and the OR IGNORE behind it would then add copies.
     step.exec ("INSERT INTO hramba(skladisce,artikel,stevilo,active) SELECT DISTINCT p.skladisce,p.artikel,0,0 FROM prenos AS p "
@@ -151,6 +154,7 @@ void SchemaSteps::update_from_26_to_27 (UpgradeRun& run)
                              "p.tip,p.artikel,CASE WHEN p.tip IN (2,3) THEN (SELECT hramba.id FROM hramba WHERE hramba.skladisce=p.skladisce "
                              "AND hramba.artikel=p.artikel) ELSE p.skladisce END,p.ident,p.opis,p.kolicina,p.enota,p.cena,p.popust,p.ddv "
                              "FROM postavkatmp AS p");
+    step.execTolerated ("DROP INDEX IF EXISTS upgrade_hramba_lookup");
     step.finish();
 }
 
@@ -174,6 +178,8 @@ void SchemaSteps::update_from_28_to_29 (UpgradeRun& run)
                "CONSTRAINT `iban_ibfk_1` FOREIGN KEY (`stranka`) REFERENCES `stranka` (`id`) ON UPDATE CASCADE, "
                "CONSTRAINT `iban_ibfk_2` FOREIGN KEY (`banka`) REFERENCES `banka` (`id`) ON UPDATE CASCADE)");
     step.exec ("INSERT INTO iban(id,stranka,banka,iban,active) VALUES(1,1,1,'12345678',0)");
+    // An index for this step's own look-ups of a party's accounts; dropped before the step ends.
+    step.execTolerated ("CREATE INDEX upgrade_iban_lookup ON iban(stranka)");
     // The codes are trimmed here as the accounts below trim them, or a code stored with blanks
     // around it would find no bank.
     step.exec ("INSERT INTO banka(stranka,swift,active) SELECT 1," + sqlTrim ("swift") + ",1 FROM stranka WHERE swift IS NOT NULL AND LENGTH("
@@ -227,6 +233,7 @@ void SchemaSteps::update_from_28_to_29 (UpgradeRun& run)
                              + " AND iban.iban=" + iban + " AND iban.stranka=s.id) ELSE (SELECT iban.id FROM iban WHERE iban.iban=" + iban
                              + " AND iban.stranka=s.id) END,1),s.kmgmid,s.gln,s.active FROM strankatmp AS s");
 
+    step.execTolerated ("DROP INDEX IF EXISTS upgrade_iban_lookup");
     step.exec ("CREATE TABLE `bizpisek` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT, `oznaka` text, `datum` datetime DEFAULT NULL, "
                "`datumuvoza` datetime DEFAULT NULL, `iban` integer DEFAULT 1, "
                "CONSTRAINT `bizpisek_ibfk_1` FOREIGN KEY (`iban`) REFERENCES `iban` (`id`) ON UPDATE CASCADE)");

@@ -91,11 +91,13 @@ void SchemaSteps::update_from_31_to_32 (UpgradeRun& run)
         white = (int) q.lastInsertedID();
     else
         white = 0;
+    // The settings name rows of this step: they are written only once the rows are committed.
     if (white > 0)
-    {
-        setUserSetting ("belo_brez_oznake_id", white);
-        setUserSetting ("belo_brez_oznake_sorta", "Belo");
-    }
+        step.afterCommit ([white]
+        {
+            setUserSetting ("belo_brez_oznake_id", white);
+            setUserSetting ("belo_brez_oznake_sorta", "Belo");
+        });
 
     const juce::String redName = juce::String::fromUTF8 ("Rde\xc4\x8d" "e");
     int red = (int) q.sqlQueryInt ("SELECT id FROM sorta WHERE sorta='" + redName + "'");
@@ -106,10 +108,11 @@ void SchemaSteps::update_from_31_to_32 (UpgradeRun& run)
     else
         red = 0;
     if (red > 0)
-    {
-        setUserSetting ("rdece_brez_oznake_id", red);
-        setUserSetting ("rdece_brez_oznake_sorta", redName);
-    }
+        step.afterCommit ([red, redName]
+        {
+            setUserSetting ("rdece_brez_oznake_id", red);
+            setUserSetting ("rdece_brez_oznake_sorta", redName);
+        });
 
     step.rebuildMovingAside ("parcela",
                              "CREATE TABLE `parcela` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT, `ime` varchar(35) NOT NULL , "
@@ -203,6 +206,8 @@ void SchemaSteps::update_from_36_to_37 (UpgradeRun& run)
                            + "','','','','','','',185,'','','','','','','',0,1,'','','',0)");
             }
     names.reset();
+    // An index for the rebuild's look-up of each entry's party by name; dropped before the step ends.
+    step.execTolerated ("CREATE INDEX upgrade_stranka_lookup ON stranka(ime)");
 
     step.rebuildMovingAside ("glavna",
                              "CREATE TABLE `glavna` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT,`opravilo` integer NOT NULL,"
@@ -213,6 +218,7 @@ void SchemaSteps::update_from_36_to_37 (UpgradeRun& run)
                              "CONSTRAINT `glavna_ibfk_3` FOREIGN KEY (`host`) REFERENCES `host` (`id`) ON UPDATE CASCADE)",
                              "INSERT INTO glavna(id,opravilo,datum,dt,opomba,stranka,host) SELECT t.id,t.opravilo,t.datum,t.datum,t.opomba,"
                              "IFNULL((SELECT MIN(id) FROM stranka WHERE ime=t.vindor),1),1 FROM glavnatmp AS t ");
+    step.execTolerated ("DROP INDEX IF EXISTS upgrade_stranka_lookup");
 
     const std::pair<int, const char*> invoiceDates[] = {
         { 14, "datumopravila" }, { 22, "datumopravila" }, { 15, "datum" }, { 17, "datum" },

@@ -95,8 +95,11 @@ void SchemaSteps::update_from_10_to_11 (UpgradeRun& run)
     for (auto& sql : statements)
         step.exec (sql);
 
-    if (auto* settings = getUserSettings())
-        settings->setValue ("ajpes_url", "https://www.ajpes.si/");
+    step.afterCommit ([]
+    {
+        if (auto* settings = getUserSettings())
+            settings->setValue ("ajpes_url", "https://www.ajpes.si/");
+    });
     step.finish();
 }
 

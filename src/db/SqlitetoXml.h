@@ -3,9 +3,14 @@
 // the one process-wide connection and keeps the answer as a row tree ("SQLITE_DATA" / "COLUMNS" /
 // "DATA" / "ITEM"). Owned by the data layer. Every statement, connect and disconnect runs under the
 // connection's process-wide lock, so no thread ever closes the connection under another's statement.
+// It remembers the values each row was loaded with, so a save writes only what the user changed
+// and never over a change made meanwhile; rows leave its tree only through its own operations.
+#include "db/BoundValue.h"
+
 #include <juce_core/juce_core.h>
 
 #include <memory>
+#include <vector>
 
 struct sqlite3_stmt;
 
@@ -48,6 +53,12 @@ public:
     std::unique_ptr<juce::XmlElement> sqlFetch (const juce::String& sql);
     /** Runs a statement that returns no rows; true on success. */
     bool sqlQueryNA (const juce::String& sql);
+
+    // ---- The same with values bound to the "?" of the text, for text the program did not compose.
+    juce::XmlElement* sqlQuery (const juce::String& sql, const std::vector<BoundValue>& values);
+    std::unique_ptr<juce::XmlElement> sqlFetch (const juce::String& sql, const std::vector<BoundValue>& values);
+    bool sqlQueryNA (const juce::String& sql, const std::vector<BoundValue>& values);
+
     /** First column of the first row as text; ok tells whether a row was found. */
     juce::String sqlQueryOneValue (const juce::String& sql, bool logSql);
     juce::String sqlQueryString (const juce::String& sql);
@@ -67,13 +78,23 @@ public:
     static void setModified (juce::XmlElement* row);
     static bool isInserted (const juce::XmlElement* row);
     static bool isModified (const juce::XmlElement* row);
-    /** INSERTs every row marked inserted; rows inserted, -3 (no table for the key) or -1 (a value
-        refused before anything ran, or a failed statement). Numbers go in unquoted only when they
-        are numbers (a decimal comma becomes a point). */
+    /** Which marked rows a save writes. */
+    enum SaveParts { insertedRows = 1, modifiedRows = 2, deletedRows = 4, allMarkedRows = 7 };
+    /** The one save of marked rows, all of it in one transaction (a savepoint inside a caller's):
+        INSERTs for rows marked inserted, UPDATEs for rows marked modified, and for rows marked
+        deleted one UPDATE ... SET active=0 (tables with "active") or a DELETE per row. A modified
+        row writes only the values that differ from what was loaded, and only while the stored row
+        still holds what was loaded for them: otherwise the save is refused, naming the row. Every
+        check runs before the first write; a failure undoes every write and leaves the tree as it
+        was (flags, ids, rows); only after the commit do new ids, cleared flags and removed rows
+        reach the tree. Rows saved, or -3 (no table for the key), -4 (the key has no table column)
+        or -1 (a refused value or row, a failed statement or commit; the reason in lastError). */
+    struct SaveCounts { int inserted = 0, modified = 0, deleted = 0; };
+    int saveMarkedRows (const juce::StringArray& keys, int parts, bool addCount, SaveCounts* counts = nullptr);
+    /** The inserted rows of the one save; rows inserted, -3 or -1. */
     int saveInserted (const juce::String& key, bool addCount);
-    /** UPDATEs, in every row marked modified, only the values that differ from the stored row;
-        rows saved (a row without changes counts and runs nothing), -3, or -1 (a refused value,
-        a key that is no number or a row no longer in the table: nothing runs). */
+    /** The modified rows of the one save; rows saved (a row without changes counts and runs
+        nothing), -3 or -1. */
     int saveModified (const juce::StringArray& keys);
     int saveModified (const juce::String& key);
     int saveModified (const char* key) { return saveModified (juce::String (key)); }
@@ -104,17 +125,43 @@ protected:
 
     /** Points columns, data and numRows at the current result. */
     void takeResultPointers();
+    /** A row about to leave the tree: its loaded values are forgotten with it. */
+    void forgetLoadedRow (const juce::XmlElement* row);
     /** Runs one statement as sqlQueryNA does, under `method`'s name; reports the rows it really
         changed and the row id it inserted (read under the same lock, so no other thread's INSERT). */
     bool runStatement (const juce::String& method, const juce::String& sql, juce::int64* changes, juce::int64* insertedId);
 
 private:
     struct OneValue;
+    struct LoadedValues;
+    struct PendingWrite;
+    struct SavePlan;
+    std::unique_ptr<LoadedValues> loaded;
+
     bool queryOneValue (const juce::String& sql, bool logSql, OneValue& value);
-    /** Connects when needed, compiles and takes the first step; false (statement finalized) on failure. */
-    bool prepareAndStep (const juce::String& method, const juce::String& sql, sqlite3_stmt*& statement, int& firstStep);
+    /** The rows of a query; with `loadedValues` their values are remembered on the way. */
+    std::unique_ptr<juce::XmlElement> fetchRows (const juce::String& sql, const std::vector<BoundValue>* values,
+                                                 LoadedValues* loadedValues);
+    juce::XmlElement* queryRows (const juce::String& sql, const std::vector<BoundValue>* values);
+    /** Remembers the values of a tree that arrived from elsewhere (unmarked rows only). */
+    void rememberLoadedValues();
+    /** Connects when needed, compiles, binds the values and takes the first step; false
+        (statement finalized) on failure. */
+    bool prepareAndStep (const juce::String& method, const juce::String& sql, sqlite3_stmt*& statement, int& firstStep,
+                         const std::vector<BoundValue>* values = nullptr);
     void failWith (const juce::String& method, const juce::String& error);
+    bool runBound (const juce::String& method, const juce::String& sql, const std::vector<BoundValue>* values,
+                   juce::int64* changes, juce::int64* insertedId);
     juce::String findTable (const juce::String& key) const;
-    bool buildInsert (juce::XmlElement* row, const juce::String& table, const juce::String& key, juce::String& sql);
-    bool buildUpdate (juce::XmlElement* row, const juce::String& table, const juce::StringArray& keys, juce::String& sql);
+    /** Finds the tables a save writes; 0, or -3 / -4 as the save returns them. */
+    int prepareSave (SavePlan& plan);
+    /** Checks every marked row and builds its statement (reading the stored row of an UPDATE). */
+    bool planSave (SavePlan& plan);
+    juce::String plannedStatements (const juce::StringArray& keys, int parts, const char* method);
+    bool planInsert (juce::XmlElement* row, SavePlan& plan);
+    bool planUpdate (juce::XmlElement* row, SavePlan& plan);
+    /** The stored values of `columnNames` in the row `where` finds, read as the tree reads them. */
+    bool readStored (const juce::String& table, const juce::StringArray& columnNames, const juce::Array<int>& kinds,
+                     const juce::String& where, juce::StringArray& values, bool& found);
+    void applySaved (SavePlan& plan, bool addCount);
 };

@@ -122,6 +122,14 @@ UpgradeChain::Result UpgradeChain::runMaintenance (int startLevel, UpgradeRun& r
             MaintenanceSteps::manteinance_from_2_to_3 (run);
             ++result.stepsRun;
         }
+        // A step that was undone leaves its level unwritten: the later levels must not follow.
+        if (run.isAborted())
+        {
+            result.failedStatements = run.getFailedStatements();
+            result.outcome = Outcome::stopped;
+            result.reason = run.getAbortReason();
+            return result;
+        }
     }
     result.failedStatements = run.getFailedStatements();
 

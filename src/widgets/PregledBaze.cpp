@@ -639,32 +639,24 @@ bool PregledBaze::buttonAction (int code)
 
 bool PregledBaze::saveAll()
 {
-    juce::StringArray errors;
-    const int inserted = saveInserted ("id", true);
-    vlog ("PregledBaze::buttonAction", juce::String (inserted) + " rows inserted");
-    if (inserted < 0)
-        errors.add (lastError);
-    const int updated = saveModified (juce::StringArray ("id"));
-    vlog ("PregledBaze::buttonAction", juce::String (updated) + " rows updated");
-    if (updated < 0)
-        errors.add (lastError);
-    const int deleted = saveDeleted ("id");
-    vlog ("PregledBaze::buttonAction", juce::String (deleted) + " rows deleted");
-    if (deleted < 0)
-        errors.add (lastError);
+    // Inserts, updates and deletions in one transaction: a failure anywhere leaves the database
+    // and the rows on screen as they were, so the user can mend the cause and save again.
+    SaveCounts counts;
+    const int saved = saveMarkedRows (juce::StringArray ("id"), allMarkedRows, false, &counts);
+    vlog ("PregledBaze::buttonAction", juce::String (counts.inserted) + " rows inserted");
+    vlog ("PregledBaze::buttonAction", juce::String (counts.modified) + " rows updated");
+    vlog ("PregledBaze::buttonAction", juce::String (counts.deleted) + " rows deleted");
 
-    // The insert step adds its count to numRows although the insert dialog counted each new row
-    // already; the tree itself is the truth after the three steps.
+    // New rows were counted when they were added; the tree itself is the truth after the save.
     if (auto* d = getData())
         numRows = d->getNumChildElements();
     invalidateRowIndex();
     updateTableContent();
     doneFlag = false;
-    if (! errors.isEmpty())
+    if (saved < 0)
     {
-        // A failed step is no save: the window shows the reason instead of carrying on as if saved.
-        errors.removeDuplicates (false);
-        setErrorMessage (errors.joinIntoString ("\n"));
+        // A failed save is no save: the window shows the reason instead of carrying on as if saved.
+        setErrorMessage (lastError);
         return false;
     }
     notifyKWindowListener();

@@ -149,3 +149,29 @@ TEST_F (DbFixture, TransactionThatCannotBeginSaysSo)
     EXPECT_FALSE (transaction.isActive());
     EXPECT_EQ (transaction.getLastError(), "No database filename set");
 }
+
+TEST_F (DbFixture, AScopeWhoseCallerJudgesFailuresCommitsAroundAFailedStatementUntilTheDatabaseEndsIt)
+{
+    {
+        DbTransaction transaction (DbTransaction::FailedStatements::callerDecides);
+        SQLtoXml q;
+        EXPECT_TRUE (q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (1, 'a')"));
+        EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_nothing VALUES (1)"));   // counted by the caller, not fatal
+        EXPECT_FALSE (transaction.hasFailed());
+        EXPECT_TRUE (transaction.isStillOpen());
+        EXPECT_TRUE (q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (2, 'b')"));
+        EXPECT_TRUE (transaction.commit());
+    }
+    EXPECT_EQ (peek ("SELECT group_concat(id) FROM test_log"), "1,2");
+
+    // A RAISE(ROLLBACK) ends SQLite's transaction by itself: the scope must tell, or the statements
+    // after it would each commit on their own.
+    run ("CREATE TRIGGER stop_all BEFORE INSERT ON test_log WHEN NEW.id=4 BEGIN SELECT RAISE(ROLLBACK,'stopped'); END");
+    DbTransaction transaction (DbTransaction::FailedStatements::callerDecides);
+    SQLtoXml q;
+    EXPECT_TRUE (q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (3, 'c')"));
+    EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (4, 'd')"));
+    EXPECT_FALSE (transaction.isStillOpen());
+    transaction.rollback();
+    EXPECT_EQ (peek ("SELECT group_concat(id) FROM test_log"), "1,2");
+}

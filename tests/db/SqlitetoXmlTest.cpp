@@ -3,6 +3,7 @@
 #include "db/DbTransaction.h"
 
 #include <atomic>
+#include <limits>
 #include <condition_variable>
 #include <thread>
 
@@ -634,4 +635,154 @@ TEST_F (DbFixture, RestoreClosesTheConnectionAndReplacesTheFileWhole)
     }
     EXPECT_EQ (vtest::bytesOf (db.file()), before);
     EXPECT_EQ (db.settings().folder().get().getNumberOfChildFiles (juce::File::findFiles, "*part*"), 0);
+}
+
+//==============================================================================
+// One save, all or nothing
+
+TEST_F (DbFixture, ASaveFailingAtAnyWriteLeavesTheFileAndTheTreeAsTheyWere)
+{
+    // A trigger fails the n-th row written, whatever statement writes it.
+    run ("CREATE TABLE fault (countdown INTEGER)");
+    run ("INSERT INTO fault VALUES (-1)");
+    for (juce::String event : { "INSERT", "UPDATE", "DELETE" })
+        run ("CREATE TRIGGER fault_" + event + " BEFORE " + event + " ON test_partner BEGIN UPDATE fault SET countdown=countdown-1; "
+             "SELECT RAISE(ABORT,'injected fault') WHERE (SELECT countdown FROM fault)=0; END");
+    const auto contents = [this] { return peek ("SELECT group_concat(row, ' ') FROM (SELECT id || ':' || ime || ':' || ulica || ':' || active "
+                                                "AS row FROM test_partner ORDER BY id)"); };
+    const String baseline = "1:A:a:1 2:B:b:1 3:C:c:1 4:D:d:1";
+
+    // Two updates, two inserts, two rows switched off: six rows written.
+    for (int failingWrite = 1; failingWrite <= 6; ++failingWrite)
+    {
+        SCOPED_TRACE (failingWrite);
+        run ("DELETE FROM test_partner");
+        run ("INSERT INTO test_partner (id, ime, ulica) VALUES (1,'A','a'),(2,'B','b'),(3,'C','c'),(4,'D','d')");
+        run ("UPDATE fault SET countdown=" + String (failingWrite));
+        ASSERT_EQ (contents(), baseline);
+
+        SQLtoXml q;
+        ASSERT_NE (q.sqlQuery ("SELECT id, ime, ulica, active FROM test_partner ORDER BY id"), nullptr);
+        rowAt (q, 0)->setAttribute ("ime", "A2");
+        SqlitetoXml::setModified (rowAt (q, 0));
+        rowAt (q, 1)->setAttribute ("ulica", "b2");
+        SqlitetoXml::setModified (rowAt (q, 1));
+        SQLtoXml::setDeleted (rowAt (q, 2), true);
+        SQLtoXml::setDeleted (rowAt (q, 3), true);
+        for (auto* name : { "E", "F" })
+        {
+            auto* fresh = q.getData()->createNewChildElement ("ITEM");
+            fresh->setAttribute ("id", "auto");
+            fresh->setAttribute ("ime", name);
+            fresh->setAttribute ("ulica", "new");
+            fresh->setAttribute ("active", "1");
+            SqlitetoXml::setInserted (fresh);
+        }
+        const auto tree = q.getResult()->toString();
+        const int rows = q.getNumRows();
+
+        EXPECT_EQ (q.saveMarkedRows ({ "id" }, SqlitetoXml::allMarkedRows, true), -1);
+        EXPECT_FALSE (q.ok);
+        EXPECT_TRUE (q.lastError.contains ("injected fault")) << q.lastError;
+        EXPECT_EQ (contents(), baseline);
+        EXPECT_EQ (q.getResult()->toString(), tree);   // flags, ids and rows as before: ready to save again
+        EXPECT_EQ (q.getNumRows(), rows);
+        EXPECT_EQ (SqlitetoXml::isConnected(), true);
+
+        run ("UPDATE fault SET countdown=-1");
+        SqlitetoXml::SaveCounts counts;
+        EXPECT_EQ (q.saveMarkedRows ({ "id" }, SqlitetoXml::allMarkedRows, true, &counts), 6);
+        EXPECT_EQ (counts.inserted, 2);
+        EXPECT_EQ (counts.modified, 2);
+        EXPECT_EQ (counts.deleted, 2);
+        EXPECT_EQ (contents(), "1:A2:a:1 2:B:b2:1 3:C:c:0 4:D:d:0 5:E:new:1 6:F:new:1");
+        EXPECT_EQ (q.getNumRows(), 4);
+        EXPECT_EQ (rowAt (q, 2)->getStringAttribute ("id"), "5");
+        EXPECT_FALSE (rowAt (q, 2)->hasAttribute ("inserted"));
+        EXPECT_FALSE (rowAt (q, 0)->hasAttribute ("modified"));
+        run ("DELETE FROM sqlite_sequence WHERE name='test_partner'");
+    }
+}
+
+TEST_F (DbFixture, AModifiedRowIsWrittenOnlyOverWhatItWasLoadedWith)
+{
+    run ("INSERT INTO test_partner (id, ime, ulica, znesek) VALUES (1, 'A', 'a', 1)");
+    SQLtoXml first, second;
+    ASSERT_NE (first.sqlQuery ("SELECT id, ime, ulica, znesek FROM test_partner"), nullptr);
+    ASSERT_NE (second.sqlQuery ("SELECT id, ime, ulica, znesek FROM test_partner"), nullptr);
+
+    // Different columns: each save writes its own column only.
+    rowAt (first, 0)->setAttribute ("ime", "first's name");
+    SqlitetoXml::setModified (rowAt (first, 0));
+    EXPECT_EQ (first.saveModified ("id"), 1);
+    rowAt (second, 0)->setAttribute ("ulica", "second's street");
+    SqlitetoXml::setModified (rowAt (second, 0));
+    EXPECT_EQ (second.getSaveModifiedSQL ("id"), "UPDATE test_partner SET ulica='second''s street' WHERE id=1;");
+    EXPECT_EQ (second.saveModified ("id"), 1);
+    EXPECT_EQ (peek ("SELECT ime || '|' || ulica FROM test_partner"), "first's name|second's street");
+
+    // The same column: the later save would write over a value it never saw, and is refused.
+    rowAt (first, 0)->setAttribute ("znesek", "2");
+    SqlitetoXml::setModified (rowAt (first, 0));
+    EXPECT_EQ (first.saveModified ("id"), 1);
+    rowAt (second, 0)->setAttribute ("znesek", "3");
+    SqlitetoXml::setModified (rowAt (second, 0));
+    EXPECT_EQ (second.saveModified ("id"), -1);
+    EXPECT_TRUE (second.lastError.contains ("test_partner id=1 (znesek)")) << second.lastError;
+    EXPECT_TRUE (second.lastError.contains (TRANS ("changed by another window meanwhile; reload")));
+    EXPECT_EQ (second.getSaveModifiedSQL ("id"), "");
+    EXPECT_EQ (peek ("SELECT znesek FROM test_partner"), "2.0");
+    EXPECT_TRUE (SqlitetoXml::isModified (rowAt (second, 0)));
+    EXPECT_EQ (rowAt (second, 0)->getStringAttribute ("znesek"), "3");
+
+    // The same value typed in both windows is no conflict: nothing is lost.
+    rowAt (second, 0)->setAttribute ("znesek", "2");
+    EXPECT_EQ (second.saveModified ("id"), 1);
+
+    // A row saved as new compares with what it was stored as, not with how it was typed.
+    auto* fresh = first.getData()->createNewChildElement ("ITEM");
+    fresh->setAttribute ("ime", "B");
+    fresh->setAttribute ("ulica", "b");
+    fresh->setAttribute ("znesek", "1,5");
+    SqlitetoXml::setInserted (fresh);
+    ASSERT_EQ (first.saveInserted ("id", true), 1);
+    fresh->setAttribute ("znesek", "4");
+    SqlitetoXml::setModified (fresh);
+    EXPECT_EQ (first.saveModified ("id"), 1) << first.lastError;
+    EXPECT_EQ (peek ("SELECT znesek FROM test_partner WHERE ime='B'"), "4.0");
+}
+
+TEST_F (DbFixture, BoundValuesCarryForeignTextUntouched)
+{
+    struct Case { const char* what; BoundValue value; const char* stored; };
+    const Case cases[] = {
+        { "a quote",                  "O'Neil",                                    "text:'O''Neil'" },
+        { "a statement in the text",  "x'); DROP TABLE test_log; --",              "text:'x''); DROP TABLE test_log; --'" },
+        { "text beyond ASCII",        String::fromUTF8 ("\xc4\x8c" "rni Kal"),     "text:'\xc4\x8c" "rni Kal'" },
+        { "no value",                 nullptr,                                     "null:NULL" },
+        { "the largest integer",      std::numeric_limits<juce::int64>::max(),     "integer:9223372036854775807" },
+        { "a real",                   2.5,                                         "real:2.5" },
+        { "an amount",                *vindoro::Amount::fromTypedText ("1234,50"), "real:1234.5" },
+    };
+    SQLtoXml q;
+    int id = 0;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        ASSERT_TRUE (q.sqlQueryNA ("INSERT INTO test_mixed (id, v, naziv) VALUES (?, ?, 'bound')", { ++id, c.value })) << q.lastError;
+        EXPECT_EQ (peek ("SELECT typeof(v) || ':' || quote(v) FROM test_mixed WHERE id=" + String (id)), String::fromUTF8 (c.stored));
+    }
+    EXPECT_EQ (peek ("SELECT count(*) FROM sqlite_master WHERE name='test_log'"), "1");
+
+    auto rows = q.sqlFetch ("SELECT id FROM test_mixed WHERE v=? OR v=?", { "O'Neil", 2.5 });
+    ASSERT_NE (rows, nullptr);
+    EXPECT_EQ (rows->getChildByName ("DATA")->getNumChildElements(), 2);
+    ASSERT_NE (q.sqlQuery ("SELECT naziv FROM test_mixed WHERE id=?", { 1 }), nullptr);
+    EXPECT_EQ (q.getNumRows(), 1);
+
+    // A "?" left without its value would store NULL unnoticed: the statement is refused instead.
+    EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_mixed (id, v) VALUES (?, ?)", { 99 }));
+    EXPECT_TRUE (q.lastError.contains ("2 values expected, 1 given")) << q.lastError;
+    EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_mixed (id, v) VALUES (98, ?)"));
+    EXPECT_EQ (peek ("SELECT count(*) FROM test_mixed WHERE id IN (98, 99)"), "0");
 }

@@ -10,6 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <random>
+
 using vindoro::UpgradeChain;
 using vindoro::UpgradeRun;
 
@@ -183,7 +192,7 @@ TEST (UpgradeChainRun, FailingRebuildPutsTheTableBackAndStopsTheRun)
                           "`opravilo` integer NOT NULL, `datum` datetime, `opomba` text, `vindor` varchar(64) DEFAULT NULL);"
                           "INSERT INTO glavna(id,opravilo,datum,vindor) VALUES (1,6,'2018-01-01 00:00:00','Ana'),(2,6,NULL,'Ana');"
                           "UPDATE settings SET val_i=35 WHERE ime='dbversion';"));
-    const auto before = db.value ("SELECT replace(sql,'`glavna`','\"glavna\"') FROM sqlite_master WHERE name='glavna'");
+    const auto before = db.value ("SELECT sql FROM sqlite_master WHERE name='glavna'");   // not even its quoting changes
     const auto result = UpgradeChain::runSchema (35, run);
     EXPECT_EQ (result.outcome, UpgradeChain::Outcome::stopped);
     EXPECT_EQ (result.stepsRun, 2);
@@ -249,7 +258,7 @@ TEST (SchemaStepRebuild, MovingAsideKeepsOtherTablesReferences)
 TEST (SchemaStepRebuild, MovingAsideWhoseCopyFailsLeavesTheTableAsItWas)
 {
     vtest::UpgradeDb db ({}, kTwoTables);
-    const auto parent = db.value ("SELECT replace(sql,'`matka`','\"matka\"') FROM sqlite_master WHERE name='matka'");
+    const auto parent = db.value ("SELECT sql FROM sqlite_master WHERE name='matka'");   // not even its quoting changes
     UpgradeRun run;
     {
         vindoro::SchemaStep step (run, "test", 40, 41);
@@ -378,4 +387,269 @@ TEST (SchemaStepFrame, CreateTextsReadFromTheDatabaseAreLoggedBeforeAndAfterThei
     EXPECT_TRUE (log.contains ("<update_from_2_to_3> pred spreminjanjem: CREATE TABLE `parcela` ("));
     EXPECT_TRUE (log.contains ("<update_from_2_to_3> po spreminjanju: CREATE TABLE `parcela_nova` ("));
     EXPECT_TRUE (log.contains ("CONSTRAINT `parcela_ibfk_1` FOREIGN KEY (`vinogradnik`) REFERENCES `stranka` (`id`)"));
+}
+
+// ---- Steps that cannot half-apply
+
+namespace
+{
+/** Every table's definition and rows, and every trigger and index: what "left as before" compares. */
+juce::StringArray everything (vtest::UpgradeDb& db)
+{
+    juce::StringArray out = db.rows ("SELECT type, name, IFNULL(sql,'') FROM sqlite_master ORDER BY type, name");
+    for (auto& table : db.rows ("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"))
+        for (auto& row : db.rows ("SELECT * FROM \"" + table + "\" ORDER BY rowid"))
+            out.add (table + ": " + row);
+    return out;
+}
+
+/** A trigger on `table` that fails the n-th row written by `event` with `raise`. */
+juce::String faultOnNthWrite (const char* table, const char* event, int n, const char* raise)
+{
+    return juce::String ("CREATE TABLE IF NOT EXISTS fault (countdown INTEGER); DELETE FROM fault; INSERT INTO fault VALUES (")
+           + juce::String (n) + "); CREATE TRIGGER fault_" + table + " BEFORE " + event + " ON " + table
+           + " BEGIN UPDATE fault SET countdown=countdown-1; SELECT RAISE(" + raise + ",'injected fault') "
+             "WHERE (SELECT countdown FROM fault)=0; END;";
+}
+} // namespace
+
+TEST (UpgradeChainRun, AStepMadeToFailHalfWayLeavesTheVersionAndEveryTableAsBefore)
+{
+    struct Case { const char* what; juce::String fault; };
+    const Case cases[] = {
+        // SQLite ends the transaction itself here: the statements after it must not run on their own.
+        { "the database rolls back at the first new party",  faultOnNthWrite ("stranka", "INSERT", 1, "ROLLBACK") },
+        { "the database rolls back at the second new party", faultOnNthWrite ("stranka", "INSERT", 2, "ROLLBACK") },
+        { "the version row cannot be written",
+          "CREATE TRIGGER fault_version BEFORE UPDATE ON settings WHEN NEW.val_i=37 BEGIN SELECT RAISE(ABORT,'injected fault'); END;" },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        vtest::UpgradeDb db ({ "v7-schema.sql", "v7-data.sql" });
+        UpgradeRun earlier;
+        for (int v = 7; v < 36; ++v)
+            vindoro::SchemaSteps::stepFrom (v) (earlier);
+        SqlitetoXml::disconnect();
+        ASSERT_TRUE (db.exec ("INSERT INTO glavna(opravilo,datum,opomba,vindor) VALUES (6,'2018-01-01 00:00:00','a','Nova A'),"
+                              "(6,'2018-01-02 00:00:00','b','Nova B');" + c.fault)) << db.lastError;
+        const auto before = everything (db);
+
+        UpgradeRun run;
+        const auto result = UpgradeChain::runSchema (36, run);
+        EXPECT_EQ (result.outcome, UpgradeChain::Outcome::stopped);
+        EXPECT_TRUE (result.reason.contains ("injected fault")) << result.reason;
+        EXPECT_FALSE (SqlitetoXml::isConnected());
+        EXPECT_EQ (db.version(), 36);
+        EXPECT_EQ (everything (db), before);
+
+        // Without the fault the next start runs the step from its beginning.
+        ASSERT_TRUE (db.exec ("DROP TRIGGER IF EXISTS fault_stranka; DROP TRIGGER IF EXISTS fault_version;"));
+        UpgradeRun again;
+        EXPECT_EQ (UpgradeChain::runSchema (36, again).outcome, UpgradeChain::Outcome::completed);
+        EXPECT_EQ (db.version(), 37);
+        EXPECT_EQ (db.value ("SELECT count(*) FROM stranka WHERE ime IN ('Nova A','Nova B')"), "2");
+    }
+}
+
+TEST (UpgradeChainRun, AMaintenanceStepMadeToFailHalfWayLeavesTheLevelAndEveryTableAsBefore)
+{
+    vtest::UpgradeDb db (vtest::shippedDatabase());
+    ASSERT_TRUE (db.exec (vtest::upgradeFixture ("v37-maintenance-data.sql").loadFileAsString()
+                          + "UPDATE settings SET val_i=2 WHERE ime='dbmanteinance';"
+                          + faultOnNthWrite ("stranka", "UPDATE", 2, "ROLLBACK"))) << db.lastError;
+    const auto before = everything (db);
+    UpgradeRun run;
+    const auto result = UpgradeChain::runMaintenance (2, run);
+    EXPECT_EQ (result.outcome, UpgradeChain::Outcome::stopped);
+    EXPECT_TRUE (result.reason.contains ("injected fault")) << result.reason;
+    EXPECT_EQ (db.level(), 2);
+    EXPECT_EQ (everything (db), before);
+}
+
+// ---- A process killed anywhere in the chain
+
+namespace
+{
+constexpr const char* kKillDbVariable = "VINDORO_KILL_TEST_DB";
+constexpr const char* kKillResourcesVariable = "VINDORO_KILL_TEST_RESOURCES";
+
+/** What start-up does with an older database: the schema chain from the stored version, then the
+    maintenance chain from the stored level. */
+void upgradeAsAtStart (UpgradeChain::Result* schemaResult = nullptr)
+{
+    juce::int64 version = 0, level = 0;
+    {
+        SqlitetoXml q;
+        version = q.sqlQueryInt ("SELECT val_i FROM settings WHERE ime='dbversion'");
+        level = q.sqlQueryInt ("SELECT val_i FROM settings WHERE ime='dbmanteinance'");
+    }
+    UpgradeRun run;
+    const auto schema = UpgradeChain::runSchema ((int) version, run);
+    if (schemaResult != nullptr)
+        *schemaResult = schema;
+    if (schema.outcome == UpgradeChain::Outcome::completed)
+        UpgradeChain::runMaintenance ((int) level, run);
+    SqlitetoXml::disconnect();
+}
+
+bool isChainMark (const juce::String& line)
+{
+    return line.contains ("<SqlitetoXml::sqlQueryNA>") || line.contains ("<DbTransaction>");
+}
+
+/** Writes a mark for every statement straight to the standard output, unbuffered, so a parent
+    reading it knows how far the chain has come. */
+class ChainMarks : public juce::Logger
+{
+public:
+    ChainMarks() { juce::Logger::setCurrentLogger (this); }
+    ~ChainMarks() override { juce::Logger::setCurrentLogger (nullptr); }
+    void logMessage (const juce::String& message) override
+    {
+        if (! isChainMark (message))
+            return;
+        const auto line = "@" + message.substring (0, 120).replaceCharacter ('\n', ' ') + "\n";
+        [[maybe_unused]] auto written = ::write (1, line.toRawUTF8(), line.getNumBytesAsUTF8());
+    }
+};
+
+/** This test program run again as a child on the named database, its output read through a pipe. */
+class ChainChild
+{
+public:
+    explicit ChainChild (const juce::File& database, const juce::File& resources)
+    {
+        setenv (kKillDbVariable, database.getFullPathName().toRawUTF8(), 1);
+        setenv (kKillResourcesVariable, resources.getFullPathName().toRawUTF8(), 1);
+        int fds[2];
+        if (pipe (fds) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init (&actions);
+        posix_spawn_file_actions_adddup2 (&actions, fds[1], 1);
+        posix_spawn_file_actions_addclose (&actions, fds[0]);
+        posix_spawn_file_actions_addopen (&actions, 2, "/dev/null", O_WRONLY, 0);
+        const auto self = juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName();
+        const char* argv[] = { self.toRawUTF8(), "--gtest_also_run_disabled_tests",
+                               "--gtest_filter=UpgradeChainKill.DISABLED_ChildRunsTheChainOnTheNamedFile", nullptr };
+        if (posix_spawn (&pid, argv[0], &actions, nullptr, const_cast<char**> (argv), environ) != 0)
+            pid = -1;
+        posix_spawn_file_actions_destroy (&actions);
+        close (fds[1]);
+        output = fds[0];
+    }
+
+    ~ChainChild()
+    {
+        if (pid > 0)
+        {
+            ::kill (pid, SIGKILL);
+            waitpid (pid, nullptr, 0);
+        }
+        if (output >= 0)
+            close (output);
+    }
+
+    bool started() const { return pid > 0 && output >= 0; }
+
+    /** Reads until `marks` statements have been reported (then kills the child with SIGKILL and
+        answers true) or the child has ended by itself (false). */
+    bool killAfter (int marks)
+    {
+        int seen = 0;
+        char buffer[256];
+        bool atLineStart = true;
+        for (;;)
+        {
+            const auto n = ::read (output, buffer, sizeof (buffer));
+            if (n <= 0)
+                break;
+            for (ssize_t i = 0; i < n; ++i)
+            {
+                if (atLineStart && buffer[i] == '@' && ++seen >= marks)
+                {
+                    ::kill (pid, SIGKILL);
+                    waitpid (pid, nullptr, 0);
+                    pid = -1;
+                    return true;
+                }
+                atLineStart = buffer[i] == '\n';
+            }
+        }
+        waitpid (pid, nullptr, 0);
+        pid = -1;
+        return false;
+    }
+
+private:
+    pid_t pid = -1;
+    int output = -1;
+};
+} // namespace
+
+// Run only as the child of the test below, which names the database in the environment.
+TEST (UpgradeChainKill, DISABLED_ChildRunsTheChainOnTheNamedFile)
+{
+    const char* database = std::getenv (kKillDbVariable);
+    const char* resources = std::getenv (kKillResourcesVariable);
+    ASSERT_TRUE (database != nullptr && resources != nullptr);
+    vtest::TestSettings settings;
+    settings.user().setValue ("dbfilename", juce::String::fromUTF8 (database));
+    settings.user().setValue ("resourcespath", juce::String::fromUTF8 (resources));
+    ChainMarks marks;
+    upgradeAsAtStart();
+}
+
+TEST (UpgradeChainKill, KilledAtRandomPointsTheNextStartStillReachesTheShippedSchema)
+{
+    const auto resources = vtest::resourcesFolder();   // the real post-office lines of step 16 to 17
+
+    // An upgrade that nothing interrupts: how many statements it runs, and what it leaves.
+    juce::StringArray reference;
+    int statements = 0;
+    {
+        vtest::UpgradeDb db ({ "v7-schema.sql", "v7-data.sql" });
+        db.settings().user().setValue ("resourcespath", resources.getFullPathName());
+        vtest::LogCapture log;
+        upgradeAsAtStart();
+        for (auto& line : log.lines())
+            statements += isChainMark (line) ? 1 : 0;
+        reference = everything (db);
+        ASSERT_EQ (db.version(), 37);
+    }
+    ASSERT_GT (statements, 500);   // the post-office lines alone are more
+
+    for (unsigned seed : { 11u, 23u, 37u, 41u, 59u })
+    {
+        SCOPED_TRACE ("seed " + juce::String (seed));
+        std::mt19937 random (seed);
+        vtest::UpgradeDb db ({ "v7-schema.sql", "v7-data.sql" });
+        db.settings().user().setValue ("resourcespath", resources.getFullPathName());
+        int kills = 0;
+        for (int attempt = 0; attempt < 4; ++attempt)
+        {
+            ChainChild child (db.file(), resources);
+            ASSERT_TRUE (child.started());
+            if (! child.killAfter (1 + (int) (random() % (unsigned) statements)))
+                break;
+            ++kills;
+            // Every kill leaves a sound file at a version the chain knows.
+            EXPECT_EQ (db.value ("PRAGMA integrity_check"), "ok");
+            const int version = db.version();
+            EXPECT_TRUE (version >= 7 && version <= 37) << version;
+        }
+
+        // The next start: every step that was cut off runs again from its beginning, without a
+        // failed statement, and the result is the uninterrupted upgrade's, row for row.
+        UpgradeChain::Result result;
+        upgradeAsAtStart (&result);
+        EXPECT_EQ (result.outcome, UpgradeChain::Outcome::completed);
+        EXPECT_EQ (result.failedStatements, 0);
+        EXPECT_EQ (db.version(), 37);
+        EXPECT_EQ (db.level(), 3);
+        EXPECT_EQ (vtest::describeSchema (db.file()), vtest::describeSchema (vtest::shippedDatabase()));
+        EXPECT_EQ (vtest::createTexts (db.file()), vtest::createTexts (vtest::shippedDatabase()));
+        EXPECT_EQ (everything (db), reference) << kills << " kills";
+    }
 }

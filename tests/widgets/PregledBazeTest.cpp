@@ -334,3 +334,66 @@ TEST_F (BrowserDatabase, ExportWritesCp1250AndCountsChangedRows)
                                  "\x80uro ?;0,00;0\r\n";
     EXPECT_EQ (std::string ((const char*) bytes.getData(), bytes.getSize()), expected);
 }
+
+TEST_F (BrowserDatabase, TwoBrowsersOverOneRowNeverWriteOverEachOther)
+{
+    add ("prva", 1, 1);
+    TestBrowser first (kQuery, true), second (kQuery, true);
+
+    // Different columns: both saves keep what the other wrote.
+    ASSERT_TRUE (first.commitCellEdit (0, 2, "ime iz prvega"));
+    EXPECT_TRUE (first.buttonAction (4)) << first.errorMessage;
+    ASSERT_TRUE (second.commitCellEdit (0, 3, "7,5"));
+    EXPECT_TRUE (second.buttonAction (4)) << second.errorMessage;
+    SQLtoXml q;
+    EXPECT_EQ (q.sqlQueryString ("SELECT ime || '|' || znesek || '|' || kolicina FROM pbtest"), "ime iz prvega|7.5|1");
+
+    // The same column: the second save is refused, names the row, writes nothing and keeps the edit.
+    ASSERT_TRUE (first.commitCellEdit (0, 4, "5"));
+    EXPECT_TRUE (first.buttonAction (4)) << first.errorMessage;
+    ASSERT_TRUE (second.commitCellEdit (0, 4, "9"));
+    ASSERT_TRUE (second.commitCellEdit (0, 2, "ime iz drugega"));
+    const int before = second.notifications;
+    EXPECT_FALSE (second.buttonAction (4));
+    EXPECT_TRUE (second.errorMessage.contains ("pbtest id=1 (ime, kolicina)")) << second.errorMessage;
+    EXPECT_TRUE (second.errorMessage.contains (TRANS ("changed by another window meanwhile; reload"))) << second.errorMessage;
+    EXPECT_EQ (second.notifications, before);
+    EXPECT_EQ (q.sqlQueryString ("SELECT ime || '|' || kolicina FROM pbtest"), "ime iz prvega|5");
+    EXPECT_EQ (second.rowAt (0)->getStringAttribute ("kolicina"), "9");
+    EXPECT_TRUE (second.rowAt (0)->getBoolAttribute ("modified"));
+
+    // Reloaded, the second browser sees the stored row and its next change goes through.
+    second.reloadData();
+    EXPECT_EQ (second.rowAt (0)->getStringAttribute ("kolicina"), "5");
+    ASSERT_TRUE (second.commitCellEdit (0, 4, "9"));
+    EXPECT_TRUE (second.buttonAction (4)) << second.errorMessage;
+    EXPECT_EQ (q.sqlQueryString ("SELECT ime || '|' || kolicina FROM pbtest"), "ime iz prvega|9");
+}
+
+TEST_F (BrowserDatabase, AFailedSaveLeavesTheRowsOnScreenReadyToSaveAgain)
+{
+    add ("prva", 1, 1);
+    add ("druga", 2, 2);
+    TestBrowser b (kQuery, true);
+    b.sortOrderChanged (1, true);
+    ASSERT_TRUE (b.commitCellEdit (0, 2, "prva popravljena"));
+    b.getTable().selectRow (1);
+    ASSERT_TRUE (b.buttonAction (5));
+    // A new row the table refuses, written after the update and the deletion.
+    auto* fresh = b.getData()->createNewChildElement ("ITEM");
+    for (auto [name, value] : { std::pair { "id", "auto" }, { "ime", "prepovedano" }, { "znesek", "3" }, { "kolicina", "3" }, { "datum", "" } })
+        fresh->setAttribute (name, value);
+    SQLtoXml::setInserted (fresh);
+    b.invalidateRowIndex();
+    const auto tree = b.getResult()->toString();
+
+    EXPECT_FALSE (b.buttonAction (4));
+    EXPECT_TRUE (b.errorMessage.containsIgnoreCase ("constraint")) << b.errorMessage;
+    EXPECT_EQ (namesInDatabase(), juce::StringArray ({ "prva", "druga" }));
+    EXPECT_EQ (b.getResult()->toString(), tree);
+
+    ASSERT_TRUE (b.commitCellEdit (2, 2, "tretja"));
+    EXPECT_TRUE (b.buttonAction (4)) << b.errorMessage;
+    EXPECT_EQ (namesInDatabase(), juce::StringArray ({ "prva popravljena", "tretja" }));
+    EXPECT_EQ (b.getNumRows(), 2);
+}

@@ -7,23 +7,32 @@ namespace vindoro
 {
 namespace
 {
-juce::String logFileText()
+// A cancel waits for the step in hand to end: a worker killed inside the database library would
+// leave the shared connection locked, and the step's transaction open, for good.
+constexpr int kWaitForTheStepMs = -1;
+} // namespace
+
+juce::String UpgradeProgressThread::logFileText() const
 {
-    if (auto* fileLogger = dynamic_cast<juce::FileLogger*> (juce::Logger::getCurrentLogger()))
-        return fileLogger->getLogFile().getFullPathName();
+    if (log != nullptr && log->getLogFile() != juce::File())
+        return log->getLogFile().getFullPathName();
     return TRANS ("the program's log");
 }
-} // namespace
 
 UpgradeProgressThread::UpgradeProgressThread (Kind k, int startValue)
     : juce::ThreadWithProgressWindow (k == Kind::schema ? TRANS ("Database update") : TRANS ("Database manteinance"),
-                                      true, true, 600000, TRANS ("Cancel"), nullptr),
-      kind (k), start (startValue)
+                                      true, true, kWaitForTheStepMs, TRANS ("Cancel"), nullptr),
+      kind (k), start (startValue), log (std::make_unique<UpgradeLog> (UpgradeLog::defaultDataFolder()))
 {
     setStatusMessage (k == Kind::schema ? TRANS ("Database update") : TRANS ("Database manteinance"));
 }
 
-UpgradeProgressThread::~UpgradeProgressThread() = default;
+UpgradeProgressThread::~UpgradeProgressThread()
+{
+    // The worker must be gone before the log it writes to is put away.
+    stopThread (kWaitForTheStepMs);
+    log.reset();
+}
 
 void UpgradeProgressThread::waitUpTo (int milliseconds)
 {
@@ -75,7 +84,8 @@ void UpgradeProgressThread::threadComplete (bool userPressedCancel)
     if (result.outcome == UpgradeChain::Outcome::stopped)
     {
         icon = kIconWarning;
-        text = TRANS ("Database update stopped: a table could not be rebuilt and was left as it was.")
+        text = (schema ? TRANS ("Database update stopped: the step that could not finish was undone, the database stays at the version before it.")
+                       : TRANS ("Database manteinance stopped: the step that could not finish was undone, the database stays at the level before it."))
                + "\n" + result.reason + "\n" + TRANS ("Details are in the log: ") + logFileText();
     }
     else if (userPressedCancel || result.outcome == UpgradeChain::Outcome::cancelled)

@@ -4,6 +4,7 @@
 // Owned by the data layer; start-up builds one, runs it through runProgressWindow, then reads
 // getResult(). It must outlive its modal run (never released from threadComplete).
 #include "db/UpgradeChain.h"
+#include "db/UpgradeLog.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -34,8 +35,10 @@ private:
     Kind kind;
     int start;
     UpgradeChain::Result result;
+    std::unique_ptr<UpgradeLog> log;
 
     void waitUpTo (int milliseconds);
     void refuse();
+    juce::String logFileText() const;
 };
 } // namespace vindoro

@@ -6,6 +6,7 @@
 #include "db/SqlitetoXml.h"
 #include "db/gui/UpdateDBMProgressThread.h"
 #include "db/gui/UpdateDBProgressThread.h"
+#include "db/UpgradeLog.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/WidgetTestSupport.h"
 
@@ -102,4 +103,44 @@ TEST (UpdateDBProgressThread, WindowWhileItWorks)
     thread.stopThread (5000);
     window->exitModalState (0);
     juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+}
+
+TEST (UpdateDBProgressThread, AStoppedRunPointsToALogThatExists)
+{
+    // A journal entry without a date cannot enter the rebuilt journal of step 36 to 37.
+    const char* const undatedEntry =
+        "DROP TABLE glavna; CREATE TABLE `glavna` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT, `opravilo` integer NOT NULL, "
+        "`datum` datetime, `opomba` text, `vindor` varchar(64) DEFAULT NULL); INSERT INTO glavna(id,opravilo,datum) VALUES (1,6,NULL);";
+    for (bool programLogs : { false, true })
+    {
+        SCOPED_TRACE (programLogs ? "the program writes a log file" : "logging is off");
+        vtest::UpgradeDb db ({ "v7-schema.sql" });
+        bringTo (db, 36);
+        ASSERT_TRUE (db.exec (undatedEntry));
+        const auto programLog = db.settings().folder().file ("Vindoro.log");
+        std::unique_ptr<juce::FileLogger> fileLogger;
+        if (programLogs)
+        {
+            fileLogger = std::make_unique<juce::FileLogger> (programLog, "Zaganjam");
+            juce::Logger::setCurrentLogger (fileLogger.get());
+        }
+        const auto ownLog = db.settings().user().getFile().getParentDirectory().getChildFile (vindoro::UpgradeLog::kFileName);
+
+        vtest::ScriptedAnswerer answerer;
+        {
+            vindoro::UpdateDBProgressThread thread (36);
+            vindoro::runProgressWindow (thread);
+            EXPECT_EQ (thread.getResult().outcome, vindoro::UpgradeChain::Outcome::stopped);
+        }
+        juce::Logger::setCurrentLogger (nullptr);
+        EXPECT_EQ (db.version(), 36);
+        ASSERT_EQ (answerer.asked.size(), 1u);
+        const auto& message = answerer.asked[0].message;
+        const auto named = message.fromLastOccurrenceOf ("Details are in the log: ", false, false);
+        const juce::File expected = programLogs ? programLog : ownLog;
+        EXPECT_EQ (named, expected.getFullPathName()) << message;
+        EXPECT_TRUE (expected.loadFileAsString().contains ("<update_from_36_to_37> ERROR: rebuilding table glavna failed"));
+        EXPECT_EQ (ownLog.existsAsFile(), ! programLogs);
+        ownLog.deleteFile();
+    }
 }
