@@ -101,7 +101,7 @@ void Statistika::paint (juce::Graphics& g)
                 if (getStats (name).kind == S_label)
                 {
                     g.setFont (juce::Font (juce::Font::getDefaultSansSerifFontName(), h, juce::Font::bold));
-                    g.drawFittedText (juce::translate (browser->getColumnSpec().prefix + "stats_" + name), cell,
+                    g.drawFittedText (browser->getColumnSpec().statsLabelFor (name), cell,
                                       juce::Justification::centredLeft, 1);
                 }
                 else

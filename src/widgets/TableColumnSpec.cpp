@@ -85,6 +85,11 @@ int TableColumnSpec::widthAt (int index) const
     return juce::isPositiveAndBelow (index, columnWidths.size()) ? columnWidths[index] : 0;
 }
 
+juce::String TableColumnSpec::titleFor (const juce::String& name) const
+{
+    return valid && indexOfColumn (name) >= 0 ? juce::translate (prefix + name) : name;
+}
+
 const char* const kKosovnicaQuery =
     "SELECT a.ime AS ime,a.datumkreiranja AS datumkreiranja,a.cena AS cena,k.stevilo AS stevilo,"
     "a.cena * k.stevilo AS cenaskupaj,k.id AS id,ko.glavna AS glavna FROM pkosovnica AS k "
