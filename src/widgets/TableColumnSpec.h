@@ -53,7 +53,8 @@ enum class StatKind : int
 class TableColumnSpec
 {
 public:
-    /** One shown column: its result-column name, display type and width in characters ("X"). */
+    /** One shown column: its result-column name, display type and width in characters ("X");
+        a width of 0 keeps the browser's default width for the column. */
     struct Column
     {
         const char* name;
@@ -119,10 +120,3 @@ public:
     juce::StringArray statColumns;
     juce::Array<int> statKinds;
 };
-
-/** The bill-of-materials item view: its query (the view appends its WHERE clause) and its spec. */
-extern const char* const kKosovnicaQuery;
-const TableColumnSpec& kosovnicaColumnSpec();
-
-/** The VAT clause view's spec. */
-const TableColumnSpec& klavzuleColumnSpec();

@@ -39,13 +39,8 @@ juce::StringArray column (const juce::XmlElement& data, const char* name)
 
 TableColumnSpec reportSpec()
 {
-    static const char* const hidden[] = { "id", "" };
-    static const char* const shown[] = { "skupina", "masa", "" };
-    static const int types[] = { 6, 11, 0 };
-    static const int widths[] = { 10, 10, 0 };
-    static const char* const stats[] = { "skupina", "masa", "" };
-    static const int kinds[] = { 2, 3, 0 };
-    return TableColumnSpec ("test_", hidden, shown, types, widths, stats, kinds);
+    return TableColumnSpec ("test_", { { "skupina", CellType::text, 10 }, { "masa", CellType::amount, 10 } }, { "id" },
+                            { { "skupina", StatKind::title }, { "masa", StatKind::sum } });
 }
 } // namespace
 

@@ -6,7 +6,7 @@
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
 #include "widgets/DDVTableButtonPropertyComponent.h"
-#include "widgets/PregledBazeKlavzule.h"
+#include "invoices/gui/PregledBazeKlavzule.h"
 #include "widgets/SpecialPregledBaze.h"
 #include "widgets/SpecialTableButtonPropertyComponent.h"
 #include "widgets/TableButtonPropertyComponent.h"
