@@ -53,14 +53,14 @@ bool BrowserEditing::isNumericColumn (const juce::String& name) const
 {
     if (browser.columnSpec.valid)
     {
-        const int type = browser.columnSpec.typeAt (browser.columnSpec.indexOfColumn (name));
-        if (type >= 11 && type <= 21)
+        if (CellFormat::holdsNumbers (browser.columnSpec.cellTypeAt (browser.columnSpec.indexOfColumn (name))))
             return true;
     }
     if (browser.columns != nullptr)
         for (auto* column : browser.columns->getChildWithTagNameIterator ("COLUMN"))
             if (column->getStringAttribute ("name") == name)
             {
+                // The result tree's own column kinds, not display types: 1 integer, 2 real, 3 flag.
                 const int type = column->getIntAttribute ("type", 0);
                 return type >= 1 && type <= 3;
             }
