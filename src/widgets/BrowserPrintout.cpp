@@ -209,7 +209,7 @@ float BrowserPrintout::printStatsRow (myPrint* output, juce::Rectangle<int> area
         if (! browser.statistika->hasStats (name))
             continue;
         auto inner = cell.reduced (l.cellBorder);
-        if (browser.statistika->getStats (name).kind == StatCore::S_label)
+        if (browser.statistika->getStats (name).kind == StatKind::label)
         {
             printFitted (output, l.printFont, browser.columnSpec.statsLabelFor (name), inner, juce::Justification::centred, 2);
         }
@@ -397,7 +397,7 @@ int BrowserPrintout::statsBlock (myPrint* output, juce::Rectangle<int> area, int
     { return browser.getTextForCell (browser.statistika->getStatsRow(), name, j); };
     for (const auto& name : names)
     {
-        if (browser.statistika->getStats (name).kind == StatCore::S_label)
+        if (browser.statistika->getStats (name).kind == StatKind::label)
             continue;
         anyValue = true;
         auto j = juce::Justification (juce::Justification::centred);
@@ -418,7 +418,7 @@ int BrowserPrintout::statsBlock (myPrint* output, juce::Rectangle<int> area, int
         const auto& name = names[(size_t) i];
         juce::GlyphArrangement labelGlyphs, valueGlyphs;
         float height = 2.0f * l.cellBorder;
-        if (browser.statistika->getStats (name).kind != StatCore::S_label)
+        if (browser.statistika->getStats (name).kind != StatKind::label)
         {
             labelGlyphs.addJustifiedText (font, browser.columnSpec.statsLabelFor (name), (float) labels.getX() + l.cellBorder,
                                           y + font.getHeight(), (float) labels.getWidth() - 2.0f * l.cellBorder, juce::Justification::centredLeft);

@@ -40,7 +40,7 @@ int insertSummaryRows (juce::XmlElement& data, const juce::XmlElement* columns, 
 
     juce::String titleColumn;
     for (int i = 0; i < spec.statColumns.size(); ++i)
-        if (juce::isPositiveAndBelow (i, spec.statKinds.size()) && spec.statKinds[i] == StatCore::S_title)
+        if (spec.statKindAt (i) == StatKind::title)
         {
             titleColumn = spec.statColumns[i];
             break;

@@ -98,7 +98,7 @@ void Statistika::paint (juce::Graphics& g)
             {
                 g.setColour (juce::Colours::black);
                 const float h = limitHeight (0.5f * (float) cell.getHeight());
-                if (getStats (name).kind == S_label)
+                if (getStats (name).kind == StatKind::label)
                 {
                     g.setFont (juce::Font (juce::Font::getDefaultSansSerifFontName(), h, juce::Font::bold));
                     g.drawFittedText (browser->getColumnSpec().statsLabelFor (name), cell,

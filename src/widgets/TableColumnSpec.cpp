@@ -80,6 +80,11 @@ int TableColumnSpec::typeAt (int index) const
     return juce::isPositiveAndBelow (index, columnTypes.size()) ? columnTypes[index] : 0;
 }
 
+StatKind TableColumnSpec::statKindAt (int index) const
+{
+    return static_cast<StatKind> (juce::isPositiveAndBelow (index, statKinds.size()) ? statKinds[index] : 0);
+}
+
 int TableColumnSpec::widthAt (int index) const
 {
     return juce::isPositiveAndBelow (index, columnWidths.size()) ? columnWidths[index] : 0;

@@ -40,6 +40,7 @@ enum class CellType : int
 /** Kind of one measure of a report's statistics line; the numbers are the stored kind codes. */
 enum class StatKind : int
 {
+    none = 0,    // no kind: makes no measure (as any code outside 1 to 8)
     label = 1,   // the translated label under the column, no value
     title = 2,   // the title of the statistics line
     sum = 3,
@@ -103,6 +104,8 @@ public:
     int typeAt (int index) const;
     /** Display type of shown column `index`; CellType::none when the type list is shorter. */
     CellType cellTypeAt (int index) const { return static_cast<CellType> (typeAt (index)); }
+    /** Kind of statistics measure `index`; StatKind::none when the kind list is shorter. */
+    StatKind statKindAt (int index) const;
     /** Width in characters of shown column `index`; 0 when the width list is shorter. */
     int widthAt (int index) const;
     /** The header text of result column `name`: the translation of prefix + name when the spec
