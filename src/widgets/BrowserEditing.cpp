@@ -60,7 +60,7 @@ bool BrowserEditing::isNumericColumn (const juce::String& name) const
         for (auto* column : browser.columns->getChildWithTagNameIterator ("COLUMN"))
             if (column->getStringAttribute ("name") == name)
             {
-                // The result tree's own column kinds, not display types: 1 integer, 2 real, 3 flag.
+                // The result tree's own column kinds, not display types: 1 integer, 2 decimal, 3 a 0/1 flag.
                 const int type = column->getIntAttribute ("type", 0);
                 return type >= 1 && type <= 3;
             }
