@@ -13,11 +13,10 @@ const char* const kQuery = "SELECT id, ime, znesek, kolicina, datum FROM velika"
 
 const TableColumnSpec& benchSpec()
 {
-    static const char* const hidden[] = { "id", "" };
-    static const char* const shown[] = { "ime", "znesek", "kolicina", "datum", "" };
-    static const int types[] = { 6, 11, 19, 22, 0 };
-    static const int widths[] = { 20, 10, 8, 12, 0 };
-    static const TableColumnSpec spec ("velika_", hidden, shown, types, widths);
+    static const TableColumnSpec spec ("velika_",
+                                       { { "ime", CellType::text, 20 }, { "znesek", CellType::amount, 10 },
+                                         { "kolicina", CellType::wholeRight, 8 }, { "datum", CellType::date, 12 } },
+                                       { "id" });
     return spec;
 }
 

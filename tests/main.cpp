@@ -1,6 +1,8 @@
 // Test program entry: a private home folder (so no test can reach the user's settings or
-// database), the Ljubljana time zone, the framework's message manager on this thread, and a
-// fixed font so that GUI metrics repeat from machine to machine.
+// database), the Ljubljana time zone, the framework's message manager on this thread, a fixed
+// font so that GUI metrics repeat from machine to machine, and the subsystems' cell types as the
+// program registers them.
+#include "app/SubsystemCellTypes.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@ int main (int argc, char** argv)
     tzset();
 
     ::testing::InitGoogleTest (&argc, argv);
+    registerSubsystemCellTypes();
 
     int rc = 0;
     {

@@ -10,6 +10,7 @@
 #include "core/ProductInfo.h"
 #include "app/ShippedDatabase.h"
 #include "app/StartupSettings.h"
+#include "app/SubsystemCellTypes.h"
 #include "frame/SystemInformation.h"
 #include "app/VindorApplication.h"
 #include "core/VindorLanguage.h"
@@ -69,6 +70,7 @@ ApplicationStartup::~ApplicationStartup()
 bool ApplicationStartup::initialise (Targets targets)
 {
     vindoro::installCrashHandler();
+    registerSubsystemCellTypes();
 
     targets.appProperties = std::make_unique<ApplicationProperties>();
     targets.appProperties->setStorageParameters (vindoro::startup::settingsOptions());

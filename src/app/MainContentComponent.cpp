@@ -4,6 +4,7 @@
 #include "app/IntroScreen.h"
 #include "core/Log.h"
 #include "frame/LookAndFeel_Vindor.h"
+#include "frame/StandardButtons.h"
 #include "app/VindorTabbedComponent.h"
 
 using namespace juce;
@@ -32,18 +33,27 @@ constexpr int kHarvest = 1, kTransfer = 2, kOperation = 3, kBottling = 4, kCella
 static std::vector<MainContentComponent::BoardEntry>& mutableBoardEntries()
 {
     static std::vector<MainContentComponent::BoardEntry> entries {
-        { "Trgatev", kHarvest, "Trgatev", { { "Cancel", 0 }, { "OK", 1 } } },
-        { "Pretok", kTransfer, "Pretok vina", { { "Cancel", 0 }, { "OK", 1 } } },
-        { "Opravilo", kOperation, "Opravilo", { { "Cancel", 0 }, { "OK", 1 } } },
-        { "Steklenice", kBottling, "Steklenice", { { "Cancel", 0 }, { "OK", 1 } } },
-        { "Kleti", kCellars, "Kleti", { { "Close", 0 }, { "Refresh", 12 }, { "Edit", 3 }, { "Delete", 5 }, { "Insert", 6 } } },
+        { "Trgatev", kHarvest, "Trgatev", StandardButtons::okCancel() },
+        { "Pretok", kTransfer, "Pretok vina", StandardButtons::okCancel() },
+        { "Opravilo", kOperation, "Opravilo", StandardButtons::okCancel() },
+        { "Steklenice", kBottling, "Steklenice", StandardButtons::okCancel() },
+        { "Kleti", kCellars, "Kleti",
+          { { "Close", ButtonCode::cancel }, { "Refresh", ButtonCode::refresh }, { "Edit", ButtonCode::edit },
+            { "Delete", ButtonCode::remove }, { "Insert", ButtonCode::insert } } },
         { "Zaloga", kStock, "Zaloge",
-          { { "Close", 0 }, { "Refresh", 12 }, { "PrenosButton", 13 }, { "PrenosButton2", 14 }, { "Edit", 3 }, { "Delete", 5 }, { "Insert", 6 } } },
-        { "PregledIzdRacunov", kIssuedInvoices, "PregledIzdRacunov", { { "Close", 0 }, { "Print", 8 }, { "Edit", 3 }, { "Delete", 5 }, { "Insert", 6 } } },
-        { "PregledRacunov", kReceivedInvoices, "PregledRacunov", { { "Close", 0 }, { "Print", 8 }, { "Edit", 3 }, { "Delete", 5 }, { "Insert", 6 } } },
-        { "Porocila", kReports, "Porocila", { { "Close", 0 }, { "Export", 15 }, { "Print", 8 } } },
-        { "Stranke", kParties, "PregledStrank", { { "Close", 0 }, { "Export", 15 }, { "Edit", 3 }, { "Delete", 5 }, { "Insert", 6 } } },
-        { "Blagajna", kCashRegister, "Blagajna", { { "Close", 2 }, { "Print", 8 }, { "SavePostavko", 4 }, { "ZakljuciRacun", 1 } } },
+          { { "Close", ButtonCode::cancel }, { "Refresh", ButtonCode::refresh }, { "PrenosButton", ButtonCode::transferNote },
+            { "PrenosButton2", ButtonCode::transferNote2 }, { "Edit", ButtonCode::edit }, { "Delete", ButtonCode::remove },
+            { "Insert", ButtonCode::insert } } },
+        { "PregledIzdRacunov", kIssuedInvoices, "PregledIzdRacunov", StandardButtons::documentRegister() },
+        { "PregledRacunov", kReceivedInvoices, "PregledRacunov", StandardButtons::documentRegister() },
+        { "Porocila", kReports, "Porocila",
+          { { "Close", ButtonCode::cancel }, { "Export", ButtonCode::exportTable }, { "Print", ButtonCode::print } } },
+        { "Stranke", kParties, "PregledStrank",
+          { { "Close", ButtonCode::cancel }, { "Export", ButtonCode::exportTable }, { "Edit", ButtonCode::edit },
+            { "Delete", ButtonCode::remove }, { "Insert", ButtonCode::insert } } },
+        { "Blagajna", kCashRegister, "Blagajna",
+          { { "Close", ButtonCode::cancelAsk }, { "Print", ButtonCode::print }, { "SavePostavko", ButtonCode::saveItem },
+            { "ZakljuciRacun", ButtonCode::ok } } },
     };
     return entries;
 }
@@ -191,7 +201,7 @@ void MainContentComponent::changeListenerCallback (ChangeBroadcaster* source)
         case kTransfer:
         case kOperation:
         case kBottling:
-            if (exitValue != 0)
+            if (exitValue != ButtonCode::cancel)
                 reloadJournalList();
             forget();
             break;
@@ -211,7 +221,7 @@ void MainContentComponent::changeListenerCallback (ChangeBroadcaster* source)
 
         case kCashRegister:
             // Only a finished receipt closes the register window; otherwise it stays open, untracked.
-            if (exitValue == 1)
+            if (exitValue == ButtonCode::ok)
                 window->closeKW();
             reloadJournalList();
             forget();

@@ -19,7 +19,7 @@ constexpr float kContentGapRows = 0.3f;
 Gumbi::Gumbi (const juce::String& windowTitle, VindorWindowAction* contentAction)
     : title (windowTitle), action (contentAction)
 {
-    exitValue = 0;
+    exitValue = ButtonCode::cancel;
 
     if (action != nullptr && action->opener != nullptr)
     {

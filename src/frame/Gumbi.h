@@ -32,7 +32,7 @@ public:
         fit, shrunk in proportion when they do not. */
     static juce::Array<juce::Rectangle<int>> layoutButtonRow (juce::Rectangle<int> row, const juce::Array<int>& naturalWidths);
 
-    int exitValue = 0;
+    int exitValue = ButtonCode::cancel;
 
 private:
     juce::Array<ButtonRecord> records;

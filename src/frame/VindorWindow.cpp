@@ -86,7 +86,7 @@ VindorWindow* VindorWindow::launchModal (const juce::String& title, VindorWindow
 
 int VindorWindow::getExitValue()
 {
-    return buttonBar != nullptr ? buttonBar->exitValue : 0;
+    return buttonBar != nullptr ? buttonBar->exitValue : ButtonCode::cancel;
 }
 
 void VindorWindow::setExitValue (int code)
@@ -151,7 +151,7 @@ void VindorWindow::closeButtonPressed()
     {
         log ("closeButtonPressed", "simulating CancelAsk or Cancel clicking");
 
-        for (int code : { 2, 0 })
+        for (int code : { ButtonCode::cancelAsk, ButtonCode::cancel })
             for (int i = buttonBar->getNumButtons(); --i >= 0;)
                 if (auto* button = buttonBar->getButton (i); button != nullptr && button->getCommandID() == code)
                 {
@@ -163,7 +163,7 @@ void VindorWindow::closeButtonPressed()
     }
 
     log ("closeButtonPressed", "setting Cancel exit value and notifing parents");
-    setExitValue (0);
+    setExitValue (ButtonCode::cancel);
     notifyListener();
     closeKW();
 }

@@ -40,7 +40,7 @@ int insertSummaryRows (juce::XmlElement& data, const juce::XmlElement* columns, 
 
     juce::String titleColumn;
     for (int i = 0; i < spec.statColumns.size(); ++i)
-        if (juce::isPositiveAndBelow (i, spec.statKinds.size()) && spec.statKinds[i] == StatCore::S_title)
+        if (spec.statKindAt (i) == StatKind::title)
         {
             titleColumn = spec.statColumns[i];
             break;
@@ -105,6 +105,28 @@ SearchMode searchModeFor (const juce::String& searchText, juce::String& term)
         return SearchMode::prefix;
     term = term.removeCharacters ("%");
     return SearchMode::contains;
+}
+
+bool applySearchKey (juce::String& searchText, const SearchKeyPress& key)
+{
+    const bool plain = ! key.withModifiers;
+    if (plain && key.escape)
+        searchText.clear();
+    else if (plain && key.enter)
+        ;
+    else if (plain && key.erase)
+        searchText = searchText.dropLastCharacters (1);
+    else if (key.character > ' ')
+        searchText += juce::String::charToString (key.character);
+    else if (plain && key.space)
+    {
+        if (searchText.trim().isEmpty())
+            return false;
+        searchText += " ";
+    }
+    else
+        return false;
+    return true;
 }
 
 juce::Array<int> findSearchMatches (const juce::XmlElement& data, const juce::String& column, const juce::String& searchText)

@@ -1,11 +1,10 @@
 #include "widgets/CellFormat.h"
 
-#include "accounts/DocumentKindLists.h"
-#include "core/Log.h"
-#include "invoices/DocumentCodeTables.h"
-#include "partners/PaymentReferences.h"
 #include "core/DateTime.h"
+#include "core/Log.h"
 #include "core/TextHelpers.h"
+
+#include <map>
 
 using vindoro::vlog;
 
@@ -23,6 +22,26 @@ bool readsAsYes (const juce::String& value)
 
 // Leading digits of a value as a whole number (0 when none), as the kind codes are read.
 int leadingInt (const juce::String& value) { return value.getIntValue(); }
+
+std::map<CellType, CellFormat::Rule>& registeredRules()
+{
+    static std::map<CellType, CellFormat::Rule> rules;
+    return rules;
+}
+
+juce::String shownByRule (CellType type, const juce::String& value)
+{
+    const auto& rules = registeredRules();
+    const auto it = rules.find (type);
+    return it != rules.end() && it->second.shown ? it->second.shown (value) : value;
+}
+
+juce::String storedByRule (CellType type, const juce::String& typed)
+{
+    const auto& rules = registeredRules();
+    const auto it = rules.find (type);
+    return it != rules.end() && it->second.stored ? it->second.stored (typed) : typed;
+}
 
 // A typed day, month and year made only of digits that name a real day (no 31 February), so
 // that a mistyped date is refused rather than moved to another day.
@@ -66,6 +85,30 @@ juce::String eightDigitDateText (const juce::String& value)
 
 namespace CellFormat
 {
+void registerRule (CellType type, Rule rule)
+{
+    registeredRules()[type] = std::move (rule);
+}
+
+bool holdsNumbers (CellType type)
+{
+    switch (type)
+    {
+        case CellType::amount:
+        case CellType::amountBlankZero:
+        case CellType::amountDashZero:
+        case CellType::amountTotal:
+        case CellType::quantity:
+        case CellType::number:
+        case CellType::numberCentred:
+        case CellType::quantityCentred:
+        case CellType::wholeRight:
+        case CellType::wholeCentred:
+        case CellType::wholeLeft: return true;
+        default: return false;
+    }
+}
+
 juce::String textForValue (const TableColumnSpec& spec, const juce::String& columnName, const juce::String& value,
                            juce::Justification& justification)
 {
@@ -78,25 +121,19 @@ juce::String textForValue (const TableColumnSpec& spec, const juce::String& colu
     if (index < 0)
         return {};
 
-    const int type = spec.typeAt (index);
+    const auto type = spec.cellTypeAt (index);
     const int limit = spec.widthAt (index) * 3 / 2;
     const double number = value.getDoubleValue();
 
     switch (type)
     {
-        case 3: justification = kCentre; return groupByFour (value);
-        case 4:
-        {
-            justification = kLeft;
-            ChoiceTable kinds;
-            makeAllRacunTipChoices (kinds);
-            return kinds.getText (leadingInt (value));
-        }
-        case 5: justification = kLeft; return makePostavkaTipOpisChoices().getText (leadingInt (value));
-        case 6:
-        case 9: justification = kLeft; return value;
-        case 7: justification = kLeft; return juce::translate (value);
-        case 8:
+        case CellType::iban: justification = kCentre; return shownByRule (type, value);
+        case CellType::documentKind:
+        case CellType::itemKind: justification = kLeft; return shownByRule (type, value);
+        case CellType::text:
+        case CellType::longText: justification = kLeft; return value;
+        case CellType::translated: justification = kLeft; return juce::translate (value);
+        case CellType::multiLine:
         {
             justification = kLeft;
             auto text = value.removeCharacters ("\r\n");
@@ -104,28 +141,29 @@ juce::String textForValue (const TableColumnSpec& spec, const juce::String& colu
                 text = text.substring (0, limit) + "...";
             return text;
         }
-        case 10: justification = kRight; return value;
-        case 11:
-        case 14: justification = kRight; return formatDecimal2 (number);
-        case 12: justification = kRight; return number == 0.0 ? juce::String() : formatDecimal2 (number);
-        case 13: justification = kRight; return number == 0.0 ? juce::String ("-") : formatDecimal2 (number);
-        case 15: justification = kRight; return formatDecimal4 (number);
-        case 16:
-        case 17: justification = kCentre; return formatDecimal2 (number);
-        case 18: justification = kCentre; return formatDecimal4 (number);
-        case 19: justification = kRight; return formatFloor (number);
-        case 20: justification = kCentre; return formatFloor (number);
-        case 21: justification = kLeft; return formatFloor (number);
-        case 22:
-        case 24: justification = kCentre; return dateText (value);
-        case 23: justification = kCentre; return eightDigitDateText (value);
-        case 25: justification = kCentre; return readsAsYes (value) ? TRANS ("bool_true") : TRANS ("bool_false");
-        case 26:
+        case CellType::textRight: justification = kRight; return value;
+        case CellType::amount:
+        case CellType::amountTotal: justification = kRight; return formatDecimal2 (number);
+        case CellType::amountBlankZero: justification = kRight; return number == 0.0 ? juce::String() : formatDecimal2 (number);
+        case CellType::amountDashZero: justification = kRight; return number == 0.0 ? juce::String ("-") : formatDecimal2 (number);
+        case CellType::quantity: justification = kRight; return formatDecimal (number, 4);
+        case CellType::number:
+        case CellType::numberCentred: justification = kCentre; return formatDecimal2 (number);
+        case CellType::quantityCentred: justification = kCentre; return formatDecimal (number, 4);
+        case CellType::wholeRight: justification = kRight; return formatFloor (number);
+        case CellType::wholeCentred: justification = kCentre; return formatFloor (number);
+        case CellType::wholeLeft: justification = kLeft; return formatFloor (number);
+        case CellType::date:
+        case CellType::dateEdited: justification = kCentre; return dateText (value);
+        case CellType::date8: justification = kCentre; return eightDigitDateText (value);
+        case CellType::yesNo: justification = kCentre; return readsAsYes (value) ? TRANS ("bool_true") : TRANS ("bool_false");
+        case CellType::wineColour:
         {
             justification = kCentre;
             const int colour = leadingInt (value);
             return colour == 0 ? TRANS ("rdecevino") : colour == 1 ? TRANS ("belovino") : juce::String();
         }
+        case CellType::none:
         default: justification = kCentre; return value;
     }
 }
@@ -153,20 +191,24 @@ juce::String decode (const TableColumnSpec& spec, const juce::String& columnName
     if (index < 0)
         return typed;
 
-    switch (spec.typeAt (index))
+    switch (const auto type = spec.cellTypeAt (index))
     {
-        case 3: return normaliseIban (typed);
-        case 4: vlog ("PregledBaze::decodeTextForCell", "ERROR: to ni se narejeno"); return typed;
-        case 11: case 12: case 13: case 14: case 16: case 17:
+        case CellType::documentKind:
+            vlog ("PregledBaze::decodeTextForCell", "ERROR: to ni se narejeno");
+            return storedByRule (type, typed);
+        case CellType::iban:
+        case CellType::itemKind: return storedByRule (type, typed);
+        case CellType::amount: case CellType::amountBlankZero: case CellType::amountDashZero: case CellType::amountTotal:
+        case CellType::number: case CellType::numberCentred:
             decoded = isNumberText (typed);
             return decoded ? juce::String (parseDecimal2 (typed), 2) : juce::String();
-        case 15: case 18:
+        case CellType::quantity: case CellType::quantityCentred:
             decoded = isNumberText (typed);
             return decoded ? juce::String (parseDecimal4 (typed), 4) : juce::String();
-        case 19: case 20: case 21:
+        case CellType::wholeRight: case CellType::wholeCentred: case CellType::wholeLeft:
             decoded = isNumberText (typed);
             return decoded ? formatFloor (parseDecimalFloor (typed)) : juce::String();
-        case 24:
+        case CellType::dateEdited:
         {
             // An empty text clears the date; a text that is no date is refused, never stored as "".
             if (typed.trim().isEmpty())
@@ -180,9 +222,9 @@ juce::String decode (const TableColumnSpec& spec, const juce::String& columnName
             const juce::Time midnight (t.getYear(), t.getMonth(), t.getDayOfMonth(), 0, 0, 0, 0, true);
             return midnight.formatted ("%Y-%m-%d %H:%M:%S");
         }
-        case 25:
+        case CellType::yesNo:
             return typed.contains (TRANS ("bool_true")) ? "1" : "0";
-        case 26:
+        case CellType::wineColour:
             return typed.contains (TRANS ("rdecevino")) ? "0" : typed.contains (TRANS ("belovino")) ? "1" : "2";
         default: return typed;
     }

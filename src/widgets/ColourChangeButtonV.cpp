@@ -32,8 +32,8 @@ void ColourChangeButtonV::clicked()
         return;
 
     clearButtons();
-    addButton (TRANS ("Cancel"), 0);
-    addButton (TRANS ("Select"), 1);
+    addButton (TRANS ("Cancel"), ButtonCode::cancel);
+    addButton (TRANS ("Select"), ButtonCode::ok);
 
     auto* s = new SelectorBarve();
     s->setCurrentColour (getPaintedColour());
@@ -59,7 +59,7 @@ void ColourChangeButtonV::changeListenerCallback (juce::ChangeBroadcaster* sourc
     if (child == nullptr || source != child)
         return;
 
-    if (child->getExitValue() == 1 && s != nullptr)
+    if (child->getExitValue() == ButtonCode::ok && s != nullptr)
     {
         colour = s->getCurrentColour();
         paintIn (colour);

@@ -3,6 +3,9 @@
 // with in-cell editing, row states saved on request, summary rows, quick search and picking.
 // Owned by the widget kit and derived by every register and report window; the header is built
 // once from the first query, and row pointers handed out live only until the next query or sort.
+// The virtuals keep their default work in parts of their own: BrowserPrintout (pages, receipts),
+// BrowserExport (text files), BrowserEditing (cells, dialogs) and BrowserRows (sorting, summaries,
+// quick search); a register window overrides the virtual, never the part.
 #include "db/SQLtoXml.h"
 #include "frame/VindorWindowAction.h"
 #include "frame/VindorWindowSetup.h"
@@ -195,24 +198,14 @@ protected:
     void bindTableAndBuildHeader();
 
 private:
+    // The parts the browser's work is carved into; each works on the browser's own state.
+    friend class BrowserEditing;
+    friend class BrowserExport;
+    friend class BrowserPrintout;
+
     bool saveAll();
-    /** Typed text to the value to store; false when it does not decode or fit the column. */
-    bool decodeAndCheck (const juce::String& name, const juce::String& typed, juce::String& stored);
-    /** Whether the result column holds numbers (integer, decimal or 0/1), where an empty value cannot be stored. */
-    bool isNumericColumn (const juce::String& name) const;
     bool applyQuickSearchKey (const juce::KeyPress& key);
     void moveSelectionToSearchMatches();
-    bool moveEditor (int step);
-    bool isUsableColumn (int columnId);
-    juce::XmlElement* currentSelectionRow();
-
-    int printTableFromRowOrPage (myPrint* output, juce::Rectangle<int> area, int first, bool pageMode, int page,
-                                 int& usedBottom, VindorPrintSettings& settings);
-    std::vector<juce::XmlElement*> printableRows (bool summariesOnly);
-    struct PrintColumn { juce::String name; int position; };
-    std::vector<PrintColumn> visibleResultColumns();
-    bool printsStatsRow() const;
-    float printStatsRow (myPrint* output, juce::Rectangle<int> area, float y);
 
     int exportChangedRows = 0;
     std::vector<juce::XmlElement*> rowIndex;

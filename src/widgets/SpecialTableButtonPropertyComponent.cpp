@@ -1,5 +1,6 @@
 #include "widgets/SpecialTableButtonPropertyComponent.h"
 #include "frame/ButtonRecord.h"
+#include "frame/StandardButtons.h"
 #include "core/Log.h"
 #include "widgets/SpecialPregledBaze.h"
 
@@ -39,20 +40,13 @@ void SpecialTableButtonPropertyComponent::buttonClicked()
 void SpecialTableButtonPropertyComponent::openSelectBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Close"), ButtonCode::cancel, true, false);
-    addButton (TRANS ("Print"), ButtonCode::print, true, false);
-    addButton (TRANS ("Editing"), ButtonCode::edit, true, false);
-    addButton (TRANS ("Select"), ButtonCode::select, false, true);
+    StandardButtons::addPickerBrowseButtons (*this, true);
     launchBrowser (new SpecialPregledBaze (browserQuery(), 0));
 }
 
 void SpecialTableButtonPropertyComponent::openEditBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Cancel"), ButtonCode::cancel, true, false);
-    addButton (TRANS ("Save"), ButtonCode::saveItem, true, false);
-    addButton (TRANS ("Edit"), ButtonCode::edit, true, false);
-    addButton (TRANS ("Delete"), ButtonCode::remove, true, false);
-    addButton (TRANS ("Insert"), ButtonCode::insert, true, false);
+    StandardButtons::addPickerEditButtons (*this);
     launchBrowser (new SpecialPregledBaze (browserQuery(), 1));
 }

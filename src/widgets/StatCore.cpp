@@ -14,13 +14,13 @@ void StatCore::initMeasures (const TableColumnSpec& spec, juce::String& titleKey
     {
         const auto& text = spec.statColumns[i];
         vlog ("StatCore::initMeasures", "stats.name:" + text);
-        const int kind = juce::isPositiveAndBelow (i, spec.statKinds.size()) ? spec.statKinds[i] : 0;
+        const auto kind = spec.statKindAt (i);
 
-        if (kind == S_title)
+        if (kind == StatKind::title)
         {
             titleKey = spec.prefix + "stats_" + text;
         }
-        else if (kind == S_dif || kind == S_ratio)
+        else if (kind == StatKind::dif || kind == StatKind::ratio)
         {
             const auto parts = juce::StringArray::fromTokens (text, ":", "");
             StatMeasure m;
@@ -36,7 +36,8 @@ void StatCore::initMeasures (const TableColumnSpec& spec, juce::String& titleKey
             }
             measures.add (m);
         }
-        else if (kind == S_label || (kind >= S_sum && kind <= S_max))
+        else if (kind == StatKind::label || kind == StatKind::sum || kind == StatKind::avg || kind == StatKind::min
+                 || kind == StatKind::max)
         {
             StatMeasure m;
             m.name = text;
@@ -66,16 +67,16 @@ void StatCore::addRow (const juce::XmlElement* row)
         const double value = row->getStringAttribute (m.name).getDoubleValue();
         switch (m.kind)
         {
-            case S_sum:
-            case S_avg:
+            case StatKind::sum:
+            case StatKind::avg:
                 m.sum += value;
                 ++m.count;
                 break;
-            case S_min:
+            case StatKind::min:
                 if (m.count == 0 || value < m.extreme) m.extreme = value;
                 ++m.count;
                 break;
-            case S_max:
+            case StatKind::max:
                 if (m.count == 0 || value > m.extreme) m.extreme = value;
                 ++m.count;
                 break;
@@ -96,12 +97,12 @@ void StatCore::writeStats (juce::XmlElement& target)
         const auto& m = measures.getReference (i);
         switch (m.kind)
         {
-            case S_sum: target.setAttribute (m.name, m.sum); break;
-            case S_avg: target.setAttribute (m.name, m.count == 0 ? 0.0 : m.sum / m.count); break;
-            case S_min:
-            case S_max: target.setAttribute (m.name, m.extreme); break;
-            case S_ratio: ratios.add (i); break;
-            case S_dif: difs.add (i); break;
+            case StatKind::sum: target.setAttribute (m.name, m.sum); break;
+            case StatKind::avg: target.setAttribute (m.name, m.count == 0 ? 0.0 : m.sum / m.count); break;
+            case StatKind::min:
+            case StatKind::max: target.setAttribute (m.name, m.extreme); break;
+            case StatKind::ratio: ratios.add (i); break;
+            case StatKind::dif: difs.add (i); break;
             default: break;
         }
     }
@@ -139,20 +140,20 @@ bool StatCore::hasStats (const juce::String& name) const
 bool StatCore::updateRatio (int index, juce::XmlElement& target)
 {
     juce::Array<int> inProgress;
-    updateComposite (index, target, S_ratio, inProgress);
+    updateComposite (index, target, StatKind::ratio, inProgress);
     return true;
 }
 
 bool StatCore::updateDif (int index, juce::XmlElement& target)
 {
     juce::Array<int> inProgress;
-    updateComposite (index, target, S_dif, inProgress);
+    updateComposite (index, target, StatKind::dif, inProgress);
     return true;
 }
 
-bool StatCore::updateComposite (int index, juce::XmlElement& target, int wantedKind, juce::Array<int>& inProgress)
+bool StatCore::updateComposite (int index, juce::XmlElement& target, StatKind wantedKind, juce::Array<int>& inProgress)
 {
-    const juce::String method = wantedKind == S_ratio ? "StatCore::updateRatio" : "StatCore::updateDif";
+    const juce::String method = wantedKind == StatKind::ratio ? "StatCore::updateRatio" : "StatCore::updateDif";
     if (! juce::isPositiveAndBelow (index, measures.size()))
     {
         vlog (method, "ERROR: wrong index:" + juce::String (index));
@@ -177,8 +178,8 @@ bool StatCore::updateComposite (int index, juce::XmlElement& target, int wantedK
             vlog (method, juce::String ("ERROR: probably typo of ") + which + " name:" + operand);
             return false;
         }
-        const int k = measures.getReference (i).kind;
-        if (k == S_ratio || k == S_dif)
+        const auto k = measures.getReference (i).kind;
+        if (k == StatKind::ratio || k == StatKind::dif)
         {
             if (inProgress.contains (i))
             {
@@ -195,7 +196,7 @@ bool StatCore::updateComposite (int index, juce::XmlElement& target, int wantedK
     {
         const double a = target.getStringAttribute (m.left).getDoubleValue();
         const double b = target.getStringAttribute (m.right).getDoubleValue();
-        if (wantedKind == S_ratio)
+        if (wantedKind == StatKind::ratio)
             target.setAttribute (m.name, b == 0.0 ? 0.0 : a / b);
         else
             target.setAttribute (m.name, a - b);

@@ -7,7 +7,7 @@
 struct StatMeasure
 {
     juce::String name;
-    int kind = 0;
+    StatKind kind = StatKind::none;
     double sum = 0.0;
     double extreme = 0.0;
     int count = 0;
@@ -17,8 +17,6 @@ struct StatMeasure
 class StatCore
 {
 public:
-    enum Kind { S_label = 1, S_title = 2, S_sum = 3, S_avg = 4, S_min = 5, S_max = 6, S_dif = 7, S_ratio = 8 };
-
     virtual ~StatCore() = default;
 
     /** Rebuilds the measures from the column spec's statistics lists; `titleKey` gets prefix + "stats_" + the
@@ -42,7 +40,7 @@ public:
 private:
     // Computes composite measure `index` after its composite operands; `inProgress` marks the chain
     // being computed so that a measure referring back to itself is caught instead of recursing.
-    bool updateComposite (int index, juce::XmlElement& target, int wantedKind, juce::Array<int>& inProgress); // false when not computed
+    bool updateComposite (int index, juce::XmlElement& target, StatKind wantedKind, juce::Array<int>& inProgress); // false when not computed
 
     juce::Array<StatMeasure> measures;
     StatMeasure emptyMeasure;

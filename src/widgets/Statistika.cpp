@@ -98,10 +98,10 @@ void Statistika::paint (juce::Graphics& g)
             {
                 g.setColour (juce::Colours::black);
                 const float h = limitHeight (0.5f * (float) cell.getHeight());
-                if (getStats (name).kind == S_label)
+                if (getStats (name).kind == StatKind::label)
                 {
                     g.setFont (juce::Font (juce::Font::getDefaultSansSerifFontName(), h, juce::Font::bold));
-                    g.drawFittedText (juce::translate (browser->getColumnSpec().prefix + "stats_" + name), cell,
+                    g.drawFittedText (browser->getColumnSpec().statsLabelFor (name), cell,
                                       juce::Justification::centredLeft, 1);
                 }
                 else

@@ -1,5 +1,6 @@
 #include "widgets/TableButtonPropertyComponent.h"
 #include "frame/ButtonRecord.h"
+#include "frame/StandardButtons.h"
 #include "core/Log.h"
 #include "frame/VindorWindow.h"
 #include "widgets/PregledBaze.h"
@@ -63,20 +64,14 @@ void TableButtonPropertyComponent::launchBrowser (PregledBaze* browser)
 void TableButtonPropertyComponent::openSelectBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Close"), ButtonCode::cancel, true, false);
-    addButton (TRANS ("Editing"), ButtonCode::edit, true, false);
-    addButton (TRANS ("Select"), ButtonCode::select, false, true);
+    StandardButtons::addPickerBrowseButtons (*this, false);
     launchBrowser (new PregledBaze ("SELECT * FROM " + tableName, false, TableColumnSpec()));
 }
 
 void TableButtonPropertyComponent::openEditBrowser()
 {
     clearButtons();
-    addButton (TRANS ("Cancel"), ButtonCode::cancel, true, false);
-    addButton (TRANS ("Save"), ButtonCode::saveItem, true, false);
-    addButton (TRANS ("Edit"), ButtonCode::edit, true, false);
-    addButton (TRANS ("Delete"), ButtonCode::remove, true, false);
-    addButton (TRANS ("Insert"), ButtonCode::insert, true, false);
+    StandardButtons::addPickerEditButtons (*this);
     launchBrowser (new PregledBaze ("SELECT * FROM " + tableName, true, TableColumnSpec()));
 }
 

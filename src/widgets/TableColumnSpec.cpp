@@ -80,34 +80,17 @@ int TableColumnSpec::typeAt (int index) const
     return juce::isPositiveAndBelow (index, columnTypes.size()) ? columnTypes[index] : 0;
 }
 
+StatKind TableColumnSpec::statKindAt (int index) const
+{
+    return static_cast<StatKind> (juce::isPositiveAndBelow (index, statKinds.size()) ? statKinds[index] : 0);
+}
+
 int TableColumnSpec::widthAt (int index) const
 {
     return juce::isPositiveAndBelow (index, columnWidths.size()) ? columnWidths[index] : 0;
 }
 
-const char* const kKosovnicaQuery =
-    "SELECT a.ime AS ime,a.datumkreiranja AS datumkreiranja,a.cena AS cena,k.stevilo AS stevilo,"
-    "a.cena * k.stevilo AS cenaskupaj,k.id AS id,ko.glavna AS glavna FROM pkosovnica AS k "
-    "LEFT JOIN kosovnica AS ko ON ko.id=k.kosovnica LEFT JOIN artikel AS a ON a.id=k.artikel ";
-
-const TableColumnSpec& kosovnicaColumnSpec()
+juce::String TableColumnSpec::titleFor (const juce::String& name) const
 {
-    static const char* const hidden[] = { "id", "glavna", "" };
-    static const char* const shown[] = { "ime", "datumkreiranja", "cena", "stevilo", "cenaskupaj", "" };
-    static const int types[] = { 6, 22, 11, 17, 11, 0 };
-    static const int widths[] = { 25, 15, 10, 10, 15, 0 };
-    static const char* const stats[] = { "ime", "stevilo", "cenaskupaj", "" };
-    static const int kinds[] = { 2, 3, 3, 0 };
-    static const TableColumnSpec spec ("pregledbazekosovnica_", hidden, shown, types, widths, stats, kinds);
-    return spec;
-}
-
-const TableColumnSpec& klavzuleColumnSpec()
-{
-    static const char* const hidden[] = { "id", "active", "" };
-    static const char* const shown[] = { "besedilo", "" };
-    static const int types[] = { 9, 0 };
-    static const int widths[] = { 200, 0 };
-    static const TableColumnSpec spec ("klavzule_", hidden, shown, types, widths);
-    return spec;
+    return valid && indexOfColumn (name) >= 0 ? juce::translate (prefix + name) : name;
 }

@@ -41,6 +41,7 @@ enum class CellType : int
 /** Kind of one measure of a report's statistics line; the numbers are the stored kind codes. */
 enum class StatKind : int
 {
+    none = 0,    // no kind: makes no measure (as any code outside 1 to 8)
     label = 1,   // the translated label under the column, no value
     title = 2,   // the title of the statistics line
     sum = 3,
@@ -54,7 +55,8 @@ enum class StatKind : int
 class TableColumnSpec
 {
 public:
-    /** One shown column: its result-column name, display type and width in characters ("X"). */
+    /** One shown column: its result-column name, display type and width in characters ("X");
+        a width of 0 keeps the browser's default width for the column. */
     struct Column
     {
         const char* name;
@@ -103,8 +105,15 @@ public:
     int typeAt (int index) const;
     /** Display type of shown column `index`; CellType::none when the type list is shorter. */
     CellType cellTypeAt (int index) const { return static_cast<CellType> (typeAt (index)); }
+    /** Kind of statistics measure `index`; StatKind::none when the kind list is shorter. */
+    StatKind statKindAt (int index) const;
     /** Width in characters of shown column `index`; 0 when the width list is shorter. */
     int widthAt (int index) const;
+    /** The header text of result column `name`: the translation of prefix + name when the spec
+        shows the column, else the name itself. */
+    juce::String titleFor (const juce::String& name) const;
+    /** The label of statistic `name`: the translation of prefix + "stats_" + name. */
+    juce::String statsLabelFor (const juce::String& name) const { return juce::translate (prefix + "stats_" + name); }
 
     bool valid = false;
     juce::String prefix;
@@ -115,10 +124,3 @@ public:
     juce::StringArray statColumns;
     juce::Array<int> statKinds;
 };
-
-/** The bill-of-materials item view: its query (the view appends its WHERE clause) and its spec. */
-extern const char* const kKosovnicaQuery;
-const TableColumnSpec& kosovnicaColumnSpec();
-
-/** The VAT clause view's spec. */
-const TableColumnSpec& klavzuleColumnSpec();

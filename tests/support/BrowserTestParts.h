@@ -15,11 +15,11 @@ using wtest::pump;
 
 inline const TableColumnSpec& pbtestSpec()
 {
-    static const char* const hidden[] = { "id", "" };
-    static const char* const shown[] = { "ime", "znesek", "kolicina", "datum", "" };
-    static const int types[] = { 6, 11, 19, 24, 0 };
-    static const int widths[] = { 20, 10, 0 };
-    static const TableColumnSpec spec ("pbtest_", hidden, shown, types, widths);
+    // The last two columns keep the browser's default width.
+    static const TableColumnSpec spec ("pbtest_",
+                                       { { "ime", CellType::text, 20 }, { "znesek", CellType::amount, 10 },
+                                         { "kolicina", CellType::wholeRight, 0 }, { "datum", CellType::dateEdited, 0 } },
+                                       { "id" });
     return spec;
 }
 

@@ -39,13 +39,8 @@ juce::StringArray column (const juce::XmlElement& data, const char* name)
 
 TableColumnSpec reportSpec()
 {
-    static const char* const hidden[] = { "id", "" };
-    static const char* const shown[] = { "skupina", "masa", "" };
-    static const int types[] = { 6, 11, 0 };
-    static const int widths[] = { 10, 10, 0 };
-    static const char* const stats[] = { "skupina", "masa", "" };
-    static const int kinds[] = { 2, 3, 0 };
-    return TableColumnSpec ("test_", hidden, shown, types, widths, stats, kinds);
+    return TableColumnSpec ("test_", { { "skupina", CellType::text, 10 }, { "masa", CellType::amount, 10 } }, { "id" },
+                            { { "skupina", StatKind::title }, { "masa", StatKind::sum } });
 }
 } // namespace
 
@@ -96,4 +91,40 @@ TEST (BrowserRowsTest, QuickSearchPrefixAndContains)
     EXPECT_EQ (BrowserRows::findSearchMatches (data, "skupina", "%"), juce::Array<int> ({ 0, 1, 2, 3 }));
     EXPECT_TRUE (BrowserRows::findSearchMatches (data, "skupina", "  ").isEmpty());
     EXPECT_TRUE (BrowserRows::findSearchMatches (data, "nothere", "a").isEmpty());
+}
+
+TEST (BrowserRowsTest, SearchTextFollowsTheKeys)
+{
+    using Press = BrowserRows::SearchKeyPress;
+    const auto typed = [] (juce::juce_wchar c, bool modifiers = false)
+    {
+        Press p;
+        p.character = c;
+        p.withModifiers = modifiers;
+        return p;
+    };
+    Press escape, enter, erase, space, shiftedEscape, bare;
+    escape.escape = enter.enter = erase.erase = space.space = true;
+    shiftedEscape.escape = shiftedEscape.withModifiers = true;
+
+    struct Case { const char* before; Press key; bool used; const char* after; };
+    const Case cases[] = {
+        { "ab", typed ('c'), true, "abc" },
+        { "ab", typed ('C', true), true, "abC" },    // a shifted letter is still typed
+        { "ab", erase, true, "a" },
+        { "", erase, true, "" },
+        { "ab", escape, true, "" },
+        { "ab", shiftedEscape, false, "ab" },       // only a plain Escape clears
+        { "ab", enter, true, "ab" },                 // Enter keeps the text and moves the selection again
+        { "", space, false, "" },                    // no leading blank
+        { "  ", space, false, "  " },
+        { "a", space, true, "a " },
+        { "ab", bare, false, "ab" },
+    };
+    for (const auto& c : cases)
+    {
+        juce::String text (c.before);
+        EXPECT_EQ (BrowserRows::applySearchKey (text, c.key), c.used) << c.before;
+        EXPECT_EQ (text, c.after) << c.before;
+    }
 }

@@ -1,3 +1,4 @@
+#include "app/SubsystemCellTypes.h"
 #include "support/TestSupport.h"
 #include "widgets/CellFormat.h"
 
@@ -134,4 +135,26 @@ TEST_F (CellFormatTest, DecodeByTypeCode)
     bool ok = false;
     EXPECT_EQ (CellFormat::decode (specFor (11), "other", "abc", ok), "abc"); // not a shown column: as typed
     EXPECT_TRUE (ok);
+}
+
+TEST_F (CellFormatTest, SubsystemTypesTakeTheirTextsFromTheRegisteredRule)
+{
+    CellFormat::Rule kind;
+    kind.shown = [] (const juce::String& v) { return "kind " + v; };
+    kind.stored = [] (const juce::String& t) { return t.toUpperCase(); };
+    CellFormat::registerRule (CellType::itemKind, kind);
+    CellFormat::registerRule (CellType::iban, {});
+
+    auto j = juce::Justification (juce::Justification::top);
+    EXPECT_EQ (CellFormat::textForValue (specFor (5), "c", "7", j), "kind 7");
+    EXPECT_EQ (j.getFlags(), L); // the alignment stays the formatter's
+    bool ok = false;
+    EXPECT_EQ (CellFormat::decode (specFor (5), "c", "ab", ok), "AB");
+    // A type whose rule has no texts shows and stores values unchanged.
+    EXPECT_EQ (CellFormat::textForValue (specFor (3), "c", "si56 19", j), "si56 19");
+    EXPECT_EQ (j.getFlags(), C);
+    EXPECT_EQ (CellFormat::decode (specFor (3), "c", "si56 19", ok), "si56 19");
+
+    registerSubsystemCellTypes(); // the program's rules again, for the tests that follow
+    EXPECT_EQ (CellFormat::textForValue (specFor (3), "c", "SI56191000000123438", j), "SI56 1910 0000 0123 438");
 }

@@ -31,13 +31,11 @@ public:
 
 const TableColumnSpec& statsSpec()
 {
-    static const char* const hidden[] = { "id", "" };
-    static const char* const shown[] = { "ime", "znesek", "kolicina", "datum", "" };
-    static const int types[] = { 6, 11, 19, 22, 0 };
-    static const int widths[] = { 12, 10, 8, 10, 0 };
-    static const char* const stats[] = { "ime", "znesek", "kolicina", "" };
-    static const int kinds[] = { 2, 3, 3, 0 };
-    static const TableColumnSpec spec ("pbtest_", hidden, shown, types, widths, stats, kinds);
+    static const TableColumnSpec spec ("pbtest_",
+                                       { { "ime", CellType::text, 12 }, { "znesek", CellType::amount, 10 },
+                                         { "kolicina", CellType::wholeRight, 8 }, { "datum", CellType::date, 10 } },
+                                       { "id" },
+                                       { { "ime", StatKind::title }, { "znesek", StatKind::sum }, { "kolicina", StatKind::sum } });
     return spec;
 }
 
@@ -158,11 +156,7 @@ TEST_F (BrowserDatabase, ReceiptTableInFixedColumns)
 {
     add ("xy", 12, 12);
     add ("gone", 1, 1);
-    static const char* const hidden[] = { "" };
-    static const char* const shown[] = { "kolicina", "ime", "" };
-    static const int types[] = { 10, 6, 0 };
-    static const int widths[] = { 4, 5, 0 };
-    const TableColumnSpec spec ("p_", hidden, shown, types, widths);
+    const TableColumnSpec spec ("p_", { { "kolicina", CellType::textRight, 4 }, { "ime", CellType::text, 5 } });
     TestBrowser b ("SELECT id, ime, kolicina FROM pbtest", false, spec);
     b.sortOrderChanged (1, true);
     SQLtoXml::setDeleted (b.rowAt (1), true);

@@ -38,13 +38,11 @@ TEST_F (BrowserDatabase, FirstSortIsByTheFirstColumnOnceTheMessageLoopRuns)
 
 TEST_F (BrowserDatabase, SummaryRowsPerGroupAndTheirRemovalOnResort)
 {
-    static const char* const hidden[] = { "id", "" };
-    static const char* const shown[] = { "ime", "znesek", "kolicina", "" };
-    static const int types[] = { 6, 11, 19, 0 };
-    static const int widths[] = { 10, 10, 10, 0 };
-    static const char* const stats[] = { "ime", "znesek", "" };
-    static const int kinds[] = { 2, 3, 0 };
-    const TableColumnSpec spec ("pbtest_", hidden, shown, types, widths, stats, kinds);
+    const TableColumnSpec spec ("pbtest_",
+                                { { "ime", CellType::text, 10 }, { "znesek", CellType::amount, 10 },
+                                  { "kolicina", CellType::wholeRight, 10 } },
+                                { "id" },
+                                { { "ime", StatKind::title }, { "znesek", StatKind::sum } });
 
     add ("A", 1.5, 2);
     add ("B", 4, 1);

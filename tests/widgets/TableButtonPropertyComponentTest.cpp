@@ -5,7 +5,7 @@
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
 #include "support/WindowTestParts.h"
-#include "widgets/PregledBazeKlavzule.h"
+#include "invoices/gui/PregledBazeKlavzule.h"
 #include "widgets/SpecialPregledBaze.h"
 #include "widgets/SpecialTableButtonPropertyComponent.h"
 #include "widgets/TableButtonPropertyComponent.h"

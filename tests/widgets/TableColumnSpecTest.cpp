@@ -1,3 +1,5 @@
+#include "invoices/gui/PregledBazeKlavzule.h"
+#include "warehouse/gui/KosovnicaView.h"
 #include "widgets/TableColumnSpec.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +29,8 @@ TEST (TableColumnSpecTest, ReportFormKeepsMeasuresAndCopiesAreIndependent)
     const auto& spec = kosovnicaColumnSpec();
     EXPECT_EQ (spec.statColumns, juce::StringArray ({ "ime", "stevilo", "cenaskupaj" }));
     EXPECT_EQ (spec.statKinds, juce::Array<int> ({ 2, 3, 3 }));
+    EXPECT_EQ (spec.columnTypes, juce::Array<int> ({ 6, 22, 11, 17, 11 }));
+    EXPECT_EQ (spec.columnWidths, juce::Array<int> ({ 25, 15, 10, 10, 15 }));
     EXPECT_EQ (spec.indexOfColumn ("cena"), 2);
     EXPECT_EQ (spec.indexOfColumn ("Cena"), -1); // names match exactly
     EXPECT_TRUE (spec.isHidden ("glavna"));

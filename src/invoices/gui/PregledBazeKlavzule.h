@@ -1,11 +1,14 @@
 #pragma once
 // The browser of the VAT clause texts (table ddv_klavzule), also the opener of its edit window.
-// Built here; its editing and picking belong to the invoices. Owned by its window.
+// Belongs to the invoices, which pick a clause for an invoice from it. Owned by its window.
 #include "frame/VindorWindowAction.h"
 #include "frame/VindorWindowSetup.h"
 #include "widgets/PregledBaze.h"
 
 #include <memory>
+
+/** The clause view's column spec: the clause text, wide, under the "klavzule_" keys. */
+const TableColumnSpec& klavzuleColumnSpec();
 
 class PregledBazeKlavzule : public PregledBaze,
                             public VindorWindowSetup
