@@ -335,6 +335,14 @@ bool SqlitetoXml::sqlQueryNA (const String& sql)
     return runStatement ("SqlitetoXml::sqlQueryNA", sql, nullptr, nullptr);
 }
 
+juce::int64 SqlitetoXml::sqlInsert (const String& sql)
+{
+    juce::int64 changes = 0, id = 0;
+    if (! runStatement ("SqlitetoXml::sqlInsert", sql, &changes, &id) || changes < 1)
+        return 0;
+    return id;
+}
+
 bool SqlitetoXml::queryOneValue (const String& sql, bool logSql, OneValue& value)
 {
     ok = false;
