@@ -67,6 +67,12 @@ juce::uint64 DbConnection::failureCount()
     return failures.load();
 }
 
+void DbConnection::forgetFailuresSince (juce::uint64 mark)
+{
+    if (failures.load() > mark)
+        failures.store (mark);
+}
+
 int DbConnection::transactionDepth()
 {
     std::lock_guard<std::recursive_mutex> guard (mutex());

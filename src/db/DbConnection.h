@@ -23,6 +23,9 @@ public:
     /** Counts every statement that failed on the connection, so a transaction can see failures inside it. */
     static void noteFailure();
     static juce::uint64 failureCount();
+    /** Puts the count back to `mark`: the failures since then were undone with the work they hit
+        (hold the lock, so no other thread's failure is forgotten with them). */
+    static void forgetFailuresSince (juce::uint64 mark);
 
     static int transactionDepth();
     static int enterTransaction();

@@ -77,6 +77,12 @@ bool DbTransaction::commit() { return finish (true); }
 
 void DbTransaction::rollback() { finish (false); }
 
+void DbTransaction::abandon()
+{
+    abandoning = true;
+    finish (false);
+}
+
 bool DbTransaction::finish (bool keep)
 {
     if (! active)
@@ -97,15 +103,23 @@ bool DbTransaction::finish (bool keep)
     }
     else
     {
+        bool undone = true;
         if (! kept && ! execute ("ROLLBACK TO " + savepointName, error))
+        {
             lastError = error;
+            undone = false;
+        }
         if (! execute ("RELEASE " + savepointName, error))
         {
             lastError = error;
             kept = false;
+            undone = false;
         }
-        // A part that failed makes the whole enclosing work fail as well.
-        if (! kept && (keep || failedByCaller))
+        // A part that failed makes the whole enclosing work fail as well, unless the caller
+        // abandoned it and its work is really gone.
+        if (abandoning && undone)
+            DbConnection::forgetFailuresSince (failuresAtStart);
+        else if (! kept && (keep || failedByCaller))
             DbConnection::noteFailure();
     }
 

@@ -34,6 +34,10 @@ public:
     bool commit();
     /** Ends the scope now and undoes its work. */
     void rollback();
+    /** Ends a savepoint scope and undoes its work as if it had never been tried: a failed
+        statement inside it no longer fails the enclosing scopes (an optional part whose failure
+        the caller handles itself). On the outermost scope it is rollback(). */
+    void abandon();
     /** Marks the scope failed (a check of the caller's own), so its end rolls back. */
     void markFailed() { failedByCaller = true; }
     /** True when a statement inside the scope failed (unless the caller decides) or the scope was marked failed. */
@@ -51,6 +55,7 @@ private:
     int depth = 0;
     bool active = false;
     bool failedByCaller = false;
+    bool abandoning = false;
     juce::uint64 failuresAtStart = 0;
     int exceptionsAtStart = 0;
     juce::String savepointName;

@@ -464,6 +464,14 @@ bool SqlitetoXml::sqlQueryNA (const String& sql, const std::vector<BoundValue>& 
     return runBound ("SqlitetoXml::sqlQueryNA", sql, &values, nullptr, nullptr);
 }
 
+juce::int64 SqlitetoXml::sqlInsert (const String& sql)
+{
+    juce::int64 changes = 0, id = 0;
+    if (! runStatement ("SqlitetoXml::sqlInsert", sql, &changes, &id) || changes < 1)
+        return 0;
+    return id;
+}
+
 bool SqlitetoXml::queryOneValue (const String& sql, bool logSql, OneValue& value)
 {
     ok = false;

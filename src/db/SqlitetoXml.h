@@ -69,6 +69,9 @@ public:
     double sqlQueryDouble (const juce::String& sql);
     /** Row id of the last successful INSERT on the connection (-1 when it cannot be opened). */
     juce::int64 lastInsertedID();
+    /** Runs an INSERT and returns the id of the row it made, read under the statement's own lock
+        (never another thread's row); 0 when it failed or made no row. */
+    juce::int64 sqlInsert (const juce::String& sql);
 
     static juce::String sqlEscapeQuotes (const juce::String& text);
     static juce::String sqlStrftime (const juce::String& column, const juce::String& format);

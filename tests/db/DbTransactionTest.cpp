@@ -175,3 +175,48 @@ TEST_F (DbFixture, AScopeWhoseCallerJudgesFailuresCommitsAroundAFailedStatementU
     transaction.rollback();
     EXPECT_EQ (peek ("SELECT group_concat(id) FROM test_log"), "1,2");
 }
+
+// An optional part that failed and was abandoned leaves the rest of the work to commit; one that
+// failed and was merely ended still fails the whole.
+TEST_F (DbFixture, AbandonedPartUndoesItsWorkAndNoLongerFailsTheWhole)
+{
+    {
+        DbTransaction outer;
+        SQLtoXml q;
+        q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (1, 'entry')");
+        {
+            DbTransaction optional;
+            EXPECT_TRUE (q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (2, 'undone')"));
+            EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (1, 'duplicate')"));
+            optional.abandon();
+            EXPECT_FALSE (optional.isActive());
+        }
+        EXPECT_FALSE (outer.hasFailed());
+        q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (3, 'after')");
+        EXPECT_TRUE (outer.commit());
+    }
+    EXPECT_EQ (peek ("SELECT group_concat(id) FROM test_log"), "1,3");
+
+    {
+        // A failure before the part stays a failure of the whole.
+        DbTransaction outer;
+        SQLtoXml q;
+        EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_nothing VALUES (1)"));
+        {
+            DbTransaction optional;
+            q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (1, 'duplicate')");
+            optional.abandon();
+        }
+        EXPECT_TRUE (outer.hasFailed());
+    }
+
+    {
+        // Abandoning the outermost scope is a rollback.
+        DbTransaction only;
+        SQLtoXml q;
+        q.sqlQueryNA ("INSERT INTO test_log (id, besedilo) VALUES (4, 'gone')");
+        only.abandon();
+        EXPECT_FALSE (only.isActive());
+    }
+    EXPECT_EQ (peek ("SELECT group_concat(id) FROM test_log"), "1,3");
+}

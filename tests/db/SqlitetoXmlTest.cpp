@@ -637,7 +637,8 @@ TEST_F (DbFixture, RestoreClosesTheConnectionAndReplacesTheFileWhole)
     EXPECT_EQ (db.settings().folder().get().getNumberOfChildFiles (juce::File::findFiles, "*part*"), 0);
 }
 
-//==============================================================================
+//=======================================================================}
+
 // One save, all or nothing
 
 TEST_F (DbFixture, ASaveFailingAtAnyWriteLeavesTheFileAndTheTreeAsTheyWere)
@@ -785,4 +786,16 @@ TEST_F (DbFixture, BoundValuesCarryForeignTextUntouched)
     EXPECT_TRUE (q.lastError.contains ("2 values expected, 1 given")) << q.lastError;
     EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_mixed (id, v) VALUES (98, ?)"));
     EXPECT_EQ (peek ("SELECT count(*) FROM test_mixed WHERE id IN (98, 99)"), "0");
+=======
+// The id an INSERT reports is its own row's: never the row of an earlier statement.
+TEST_F (DbFixture, InsertReportsTheIdOfItsOwnRowOrNothing)
+{
+    SQLtoXml q;
+    EXPECT_EQ (q.sqlInsert ("INSERT INTO test_log (id, besedilo) VALUES (41, 'a')"), 41);
+    EXPECT_EQ (q.sqlInsert ("INSERT INTO test_log (besedilo) VALUES ('b')"), 42);
+    EXPECT_EQ (q.sqlInsert ("INSERT INTO test_log (id, besedilo) VALUES (41, 'again')"), 0);   // refused
+    EXPECT_EQ (q.sqlInsert ("INSERT INTO test_log (besedilo) SELECT besedilo FROM test_log WHERE 0"), 0);   // no row made
+    EXPECT_EQ (q.sqlInsert ("INSERT OR IGNORE INTO test_log (id, besedilo) VALUES (42, 'c')"), 0);
+    EXPECT_EQ (q.lastInsertedID(), 42);
+    EXPECT_EQ (peek ("SELECT group_concat(besedilo) FROM test_log"), "a,b");
 }

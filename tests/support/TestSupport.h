@@ -4,6 +4,13 @@
 #include <juce_data_structures/juce_data_structures.h>
 
 #include <mutex>
+#include <ostream>
+
+namespace juce
+{
+/** Failed comparisons of row lists print the rows. */
+inline void PrintTo (const StringArray& rows, std::ostream* os) { *os << "[" << rows.joinIntoString (" / ") << "]"; }
+} // namespace juce
 
 namespace vtest
 {

@@ -6,14 +6,6 @@
 
 #include <juce_core/juce_core.h>
 
-#include <ostream>
-
-namespace juce
-{
-/** Failed comparisons of row lists print the rows. */
-inline void PrintTo (const StringArray& rows, std::ostream* os) { *os << "[" << rows.joinIntoString (" / ") << "]"; }
-} // namespace juce
-
 namespace vtest
 {
 /** The file tests/db/fixtures/<name>. */
