@@ -637,8 +637,7 @@ TEST_F (DbFixture, RestoreClosesTheConnectionAndReplacesTheFileWhole)
     EXPECT_EQ (db.settings().folder().get().getNumberOfChildFiles (juce::File::findFiles, "*part*"), 0);
 }
 
-//=======================================================================}
-
+//==============================================================================
 // One save, all or nothing
 
 TEST_F (DbFixture, ASaveFailingAtAnyWriteLeavesTheFileAndTheTreeAsTheyWere)
@@ -786,7 +785,8 @@ TEST_F (DbFixture, BoundValuesCarryForeignTextUntouched)
     EXPECT_TRUE (q.lastError.contains ("2 values expected, 1 given")) << q.lastError;
     EXPECT_FALSE (q.sqlQueryNA ("INSERT INTO test_mixed (id, v) VALUES (98, ?)"));
     EXPECT_EQ (peek ("SELECT count(*) FROM test_mixed WHERE id IN (98, 99)"), "0");
-=======
+}
+
 // The id an INSERT reports is its own row's: never the row of an earlier statement.
 TEST_F (DbFixture, InsertReportsTheIdOfItsOwnRowOrNothing)
 {
