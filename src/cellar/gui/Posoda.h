@@ -1,0 +1,46 @@
+#pragma once
+// One vessel drawn on a cellar canvas: its picture by kind, label, variety, stock, a fill bar in
+// the variety's colour, selection, and dragging in edit mode. Positions are kept at zoom 10.
+#include "cellar/PosodaOps.h"
+#include "db/SQLtoXml.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class Posoda : public juce::Component, public juce::ChangeBroadcaster
+{
+public:
+    /** Where the kind's pictures come from (index = kind - 2); set by the application. */
+    using PictureSource = juce::Drawable* (*) (int index);
+    static PictureSource pictures;
+
+    Posoda (juce::Component* owner, const juce::XmlElement* row, const KletRecord& klet, bool movable);
+
+    posoda getPosoda() const { return record; }
+    void setZoom (float zoom);
+    void writePosition();
+    bool setActive();
+    void toggleSelected();
+    void setSelected (bool on);
+    bool isSelected() const { return selected; }
+    bool isMoved() const { return moved; }
+    void markMoved() { moved = true; }
+    /** Stores the pixel position as canvas units at zoom 10. */
+    void storePosition (int x, int y);
+
+    void paint (juce::Graphics& g) override;
+    void mouseDown (const juce::MouseEvent& e) override;
+    void mouseDrag (const juce::MouseEvent& e) override;
+    void mouseUp (const juce::MouseEvent& e) override;
+    void resized() override;
+
+private:
+    juce::Component* owner;
+    posoda record;
+    bool movable;
+    bool moved = false;
+    bool selected = false;
+    float zoom = 10.0f;
+    SQLtoXml db;
+    juce::ComponentBoundsConstrainer constrainer;
+    juce::ComponentDragger dragger;
+};
