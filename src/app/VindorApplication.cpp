@@ -3,10 +3,12 @@
 #include "partners/OwnCompany.h"
 #include "frame/MessageBoxes.h"
 #include "core/VindorLanguage.h"
+#include "cellar/gui/Posoda.h"
 
 VindorApplication::VindorApplication()
 {
     setPodjetjeRecord (&podjetje);
+    Posoda::pictures = getVesselDrawable;
 }
 
 VindorApplication::~VindorApplication()
