@@ -3,7 +3,7 @@
 // a supplier, a grower, the own company and the current user, one deactivated supplier, and a
 // party of a deactivated country. The settings name the user (uporabnik:id) and the company.
 #include "db/SQLtoXml.h"
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 #include "partners/OwnCompany.h"
 #include "support/TestSupport.h"
 

@@ -1,7 +1,7 @@
 // Texts made from a party: the address block in its four modes and the browser title of a
 // party-kind mask, read through a real language file; and every country the program ships has
 // a text in each language file, since the address block looks the name up.
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 #include "partners/StrankaTaxNumber.h"
 #include "partners/StrankaTexts.h"
 #include "support/TestSupport.h"
