@@ -249,10 +249,10 @@ bool AddStranka::ajpesAction()
     form.naselje = values["naselje"].toString();
     form.postnast = values["postnast"].toString();
     auto outcome = AjpesLookup::search (AjpesLookup::conditionsFromForm (form));
+    doneFlag = false;
     if (outcome.found())
         PregledBazeAjpes::launch (std::move (outcome.hits), *this, *this, owner);
-    doneFlag = false;
-    if (! outcome.found())
+    else
         showMessageOK (vindoro::kIconWarning, TRANS ("Napaka"), outcome.error, this);
     return true;
 }
