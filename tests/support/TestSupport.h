@@ -41,8 +41,6 @@ private:
 juce::File shippedDatabase();
 /** The resources folder the build laid out beside the program. */
 juce::File resourcesFolder();
-/** The repository's shared folder (conformance schemas, data). */
-juce::File sharedFolder();
 
 /** A fresh copy of the shipped database in a temporary folder, with its own settings naming it as
     "dbfilename". Closes the process-wide connection when it ends, so the next test starts clean. */
