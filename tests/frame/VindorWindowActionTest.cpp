@@ -218,7 +218,7 @@ TEST_F (PrintLoop, PrintsEveryCopyAfterCountingThePages)
 TEST_F (PrintLoop, CopiesOutsideOneToNinetyNineAreHeldToTheRange)
 {
     struct Case { juce::var copies; int printed; };
-    const Case cases[] = { { 0, 1 }, { -4, 1 }, { "abc", 1 }, { 150, 99 }, { 99, 99 }, { 3, 3 } };
+    const Case cases[] = { { 0, 1 }, { -4, 1 }, { "abc", 1 }, { 150, 99 }, { 3, 3 } };
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.copies.toString());
