@@ -20,7 +20,7 @@ protected:
         for (auto* column : { "pozx", "pozy", "pozz" })
             q.sqlQueryNA (juce::String ("ALTER TABLE hramba ADD COLUMN `") + column + "` integer NOT NULL DEFAULT '0'");
         run ("CREATE TABLE IF NOT EXISTS `kvaliteta` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT, `oznaka` varchar(64))");
-        run ("INSERT INTO stranka(id,ime,active) VALUES (50,'Konsignant d.o.o.',1)");
+        run ("INSERT INTO stranka(id,ime,drzava,active) VALUES (50,'Konsignant d.o.o.',185,1)");
         run ("INSERT INTO skladisce(id,ime,konsig) VALUES (1,'Glavno',1),(3,'Tuje blago',50)");
         run ("INSERT INTO sorta(id,sorta,okrajsano,barva,active,tip) VALUES (10,'Modra frankinja','MF',-3407872,1,0)");
         run ("INSERT INTO model(id,oznaka,volumen,enota) VALUES (5,'Bordo',0.75,7)");

@@ -43,12 +43,12 @@ protected:
         return texts;
     }
 
-    /** The grades the test sets, in an order that is neither by id nor by label. */
+    /** The grades the test sets: in the table's order, which is not the order of their labels. */
     static void grades()
     {
         run ("CREATE TABLE IF NOT EXISTS `kvaliteta` (`id` integer NOT NULL PRIMARY KEY AUTOINCREMENT, `oznaka` varchar(64))");
         run ("DELETE FROM kvaliteta");
-        run ("INSERT INTO kvaliteta(id,oznaka) VALUES (3,'Vrhunsko'),(1,'Namizno'),(2,'Kakovostno')");
+        run ("INSERT INTO kvaliteta(id,oznaka) VALUES (1,'Vrhunsko'),(2,'Namizno'),(3,'Kakovostno')");
     }
 
     vtest::FreshDatabase database;
@@ -134,10 +134,10 @@ TEST_F (GoodsChoosersDb, GradesInTheTablesOrderAndAnUnknownGradeIsMinusOne)
     auto* combo = wtest::findChild<juce::ComboBox> (*row);
     ASSERT_NE (combo, nullptr);
     EXPECT_EQ (itemTexts (*combo), juce::StringArray ({ "Vrhunsko", "Namizno", "Kakovostno" }));
-    EXPECT_EQ (combo->getText(), "Kakovostno");
+    EXPECT_EQ (combo->getText(), "Namizno");
     EXPECT_EQ (row->getID(), 2);
 
-    combo->setSelectedItemIndex (0, juce::sendNotificationSync);
+    combo->setSelectedItemIndex (2, juce::sendNotificationSync);
     EXPECT_EQ ((int) chosen.getValue(), 3);
     EXPECT_EQ (row->getID(), 3);
 
