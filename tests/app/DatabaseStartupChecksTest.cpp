@@ -6,7 +6,7 @@
 #include "partners/StrankaRecord.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
-#include "db/UpgradeTestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include <gtest/gtest.h>
 

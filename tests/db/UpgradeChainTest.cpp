@@ -329,40 +329,9 @@ TEST (UpgradeChainShippedSchema, ShippedCodeRowsAreTheChainsRows)
     EXPECT_EQ (shipped.value ("SELECT barva FROM sorta WHERE sorta='Belo'"), "3407871");   // stored after maintenance
 }
 
-<<<<<<< HEAD
 // What a new installation starts from must hold together: every reference of a shipped row names a
 // row that is shipped too, whatever order the files insert them in.
 TEST (UpgradeChainShippedSchema, EveryShippedReferenceNamesAShippedRow)
-=======
-TEST (UpgradeChainShippedSchema, UnitsKindsAndModelsOfAnUpgradedDatabaseAreTheShippedOnes)
-{
-    vtest::UpgradeDb db ({ "v7-schema.sql" });
-    UpgradeRun run;
-    ASSERT_EQ (UpgradeChain::runSchema (7, run).outcome, UpgradeChain::Outcome::completed);
-    SqlitetoXml::disconnect();
-    vtest::UpgradeDb shipped (vtest::shippedDatabase());
-    for (auto* rows : { "SELECT id,oznaka,quantity,SI,active FROM enota ORDER BY id", "SELECT id,ime,active FROM tip ORDER BY id",
-                        "SELECT id,oznaka,volumen,enota,active FROM model ORDER BY id" })
-        EXPECT_EQ (db.rows (rows), shipped.rows (rows)) << rows;
-
-    // A bottle model's litres are its volume times SI / 0.001; a bottled-wine article counts in unit 32.
-    EXPECT_EQ (shipped.value ("SELECT count(*) FROM enota"), "36");
-    EXPECT_EQ (shipped.rows ("SELECT id,oznaka,SI,quantity & 64 FROM enota WHERE id IN (7,32) ORDER BY id"),
-               juce::StringArray ({ "7|l|0.001|64", "32|steklenica|1.0|64" }));
-    EXPECT_EQ (shipped.rows ("SELECT id,ime FROM tip WHERE id IN (2,3) ORDER BY id"),
-               juce::StringArray ({ "2|Vino v steklenicah", "3|Drugo blago" }));
-    // Every field of the forms finds units, and only its own kinds.
-    for (int mask : { 15, 4, 45, 269, 64 })
-        EXPECT_NE (shipped.value ("SELECT count(*) FROM enota WHERE quantity & " + juce::String (mask)), "0") << mask;
-    EXPECT_EQ (shipped.value ("SELECT group_concat(oznaka) FROM enota WHERE quantity & 32"), "vol %");
-    // A new model is listed without naming `active`; the placeholder is not.
-    ASSERT_TRUE (shipped.exec ("INSERT INTO model(oznaka,volumen,enota) VALUES('Bordo',0.75,7)"));
-    EXPECT_EQ (shipped.rows ("SELECT oznaka FROM model WHERE active=1"), juce::StringArray ({ "Bordo" }));
-    EXPECT_EQ (shipped.value ("SELECT dflt_value FROM pragma_table_info('skladisce') WHERE name='konsig'"), "'1'");
-}
-
-TEST (UpgradeChainShippedSchema, PostOfficesFileMatchesTheDataAndTheShippedRows)
->>>>>>> h/goods
 {
     juce::String sql ("PRAGMA foreign_keys=ON;BEGIN;PRAGMA defer_foreign_keys=ON;");
     auto files = juce::File (VINDORO_SOURCE_DIR).getChildFile ("resources/db")
@@ -394,6 +363,33 @@ TEST (UpgradeChainShippedSchema, PartyOneJournalEntryOneAndTheQualityGrades)
     EXPECT_EQ (shipped.rows ("SELECT glavna,sorta,kvaliteta FROM tipizacija WHERE id=1"), juce::StringArray ({ "1|1|2" }));
     // Great Britain has left the EU; the shipped register of countries must not say otherwise.
     EXPECT_EQ (shipped.value ("SELECT eu FROM drzava WHERE id=74"), "0");
+}
+
+TEST (UpgradeChainShippedSchema, UnitsKindsAndModelsOfAnUpgradedDatabaseAreTheShippedOnes)
+{
+    vtest::UpgradeDb db ({ "v7-schema.sql" });
+    UpgradeRun run;
+    ASSERT_EQ (UpgradeChain::runSchema (7, run).outcome, UpgradeChain::Outcome::completed);
+    SqlitetoXml::disconnect();
+    vtest::UpgradeDb shipped (vtest::shippedDatabase());
+    for (auto* rows : { "SELECT id,oznaka,quantity,SI,active FROM enota ORDER BY id", "SELECT id,ime,active FROM tip ORDER BY id",
+                        "SELECT id,oznaka,volumen,enota,active FROM model ORDER BY id" })
+        EXPECT_EQ (db.rows (rows), shipped.rows (rows)) << rows;
+
+    // A bottle model's litres are its volume times SI / 0.001; a bottled-wine article counts in unit 32.
+    EXPECT_EQ (shipped.value ("SELECT count(*) FROM enota"), "36");
+    EXPECT_EQ (shipped.rows ("SELECT id,oznaka,SI,quantity & 64 FROM enota WHERE id IN (7,32) ORDER BY id"),
+               juce::StringArray ({ "7|l|0.001|64", "32|steklenica|1.0|64" }));
+    EXPECT_EQ (shipped.rows ("SELECT id,ime FROM tip WHERE id IN (2,3) ORDER BY id"),
+               juce::StringArray ({ "2|Vino v steklenicah", "3|Drugo blago" }));
+    // Every field of the forms finds units, and only its own kinds.
+    for (int mask : { 15, 4, 45, 269, 64 })
+        EXPECT_NE (shipped.value ("SELECT count(*) FROM enota WHERE quantity & " + juce::String (mask)), "0") << mask;
+    EXPECT_EQ (shipped.value ("SELECT group_concat(oznaka) FROM enota WHERE quantity & 32"), "vol %");
+    // A new model is listed without naming `active`; the placeholder is not.
+    ASSERT_TRUE (shipped.exec ("INSERT INTO model(oznaka,volumen,enota) VALUES('Bordo',0.75,7)"));
+    EXPECT_EQ (shipped.rows ("SELECT oznaka FROM model WHERE active=1"), juce::StringArray ({ "Bordo" }));
+    EXPECT_EQ (shipped.value ("SELECT dflt_value FROM pragma_table_info('skladisce') WHERE name='konsig'"), "'1'");
 }
 
 TEST (UpgradeChainShippedSchema, PostOfficesFileMatchesTheShippedRows)
