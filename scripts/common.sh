@@ -25,14 +25,31 @@ vindoro_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# vindoro_build DIR TYPE [CMAKE_OPTION...] [-- TARGET...]: configures DIR as a build of TYPE with
+# the given options and builds the targets (everything when none is named).
 vindoro_build() {
-  local build_dir="$1"
+  local build_dir="$1" build_type="$2"
+  shift 2
+  local options=() targets=()
+  while [ $# -gt 0 ]; do
+    if [ "$1" = "--" ]; then
+      shift
+      targets=("$@")
+      break
+    fi
+    options+=("$1")
+    shift
+  done
   # ccache keeps the framework's large objects between builds of any checkout on this machine.
   local launcher=()
   if command -v ccache >/dev/null; then
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$PWD")}" CCACHE_NOHASHDIR=true
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}" CCACHE_NOHASHDIR=true
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
   fi
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${VINDORO_BUILD_TYPE:-Debug}" "${launcher[@]}" >/dev/null
-  cmake --build "$build_dir"
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "${launcher[@]}" "${options[@]}" >/dev/null
+  if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$build_dir" --target "${targets[@]}"
+  else
+    cmake --build "$build_dir"
+  fi
 }

@@ -1,5 +1,6 @@
 #include "app/ApplicationStartup.h"
 
+#include "app/BoardWindows.h"
 #include "app/DatabaseStartupChecks.h"
 #include "core/DateTime.h"
 #include "core/Globals.h"
@@ -171,6 +172,7 @@ bool ApplicationStartup::initialise (Targets targets)
         LookAndFeel::setDefaultLookAndFeel (lookAndFeel.get());
     }
 
+    vindoro::wireBoardWindows();
     mainWindowCallback = new MainWindowCallback (vindoro::startup::mainWindowTitle (settings.getValue ("uporabnik")));
     mainWindowCallback->getWindow().toFront (true);
 

@@ -13,6 +13,7 @@
 #include "partners/StripTaxPrefix.h"
 
 #include <atomic>
+#include <utility>
 
 using juce::String;
 
@@ -47,6 +48,27 @@ bool runSchemaUpgrade (int version, bool& refused)
     const bool ranThrough = vindoro::runProgressWindow (thread);
     refused = refusal.load();
     return ranThrough;
+}
+
+/** The white and the red variety that stand for wine without a variety label: the upgrade that
+    makes them also stores their ids, but a database that never needed it (the shipped one) has
+    them from the start. Missing settings are linked to the rows by name, so no reader falls back
+    to one id for both colours. */
+void linkDefaultVarieties (SQLtoXml& q, juce::PropertiesFile& settings)
+{
+    const std::pair<const char*, String> varieties[] = { { "belo_brez_oznake", "Belo" },
+                                                         { "rdece_brez_oznake", String::fromUTF8 ("Rde\xc4\x8d" "e") } };
+    for (const auto& [prefix, name] : varieties)
+    {
+        const String idKey = String (prefix) + "_id";
+        if (settings.containsKey (idKey))
+            continue;
+        const auto id = q.sqlQueryInt ("SELECT id FROM sorta WHERE sorta='" + name + "' ORDER BY id LIMIT 1");
+        if (! q.ok || id < 1)
+            continue;
+        settings.setValue (idKey, (int) id);
+        settings.setValue (String (prefix) + "_sorta", name);
+    }
 }
 
 void checkUser (SQLtoXml& q, juce::PropertiesFile& settings)
@@ -195,6 +217,7 @@ DatabaseStartupChecks::Outcome DatabaseStartupChecks::run()
         vindoro::runProgressWindow (maintenance);
     }
 
+    linkDefaultVarieties (q, *settings);
     checkUser (q, *settings);
     checkPremiseAndRegister (q, *settings);
     checkCompany (q);

@@ -143,6 +143,7 @@ int SqlitetoXml::getNumRows() { return numRows; }
 
 void SqlitetoXml::takeResultPointers()
 {
+    ++treeVersion;
     if (result == nullptr)
     {
         columns = nullptr;
@@ -644,6 +645,7 @@ void SqlitetoXml::rememberLoadedValues()
 
 void SqlitetoXml::forgetLoadedRow (const XmlElement* row)
 {
+    ++treeVersion;
     if (loaded != nullptr)
         loaded->forget (row);
 }

@@ -34,6 +34,9 @@ public:
     /** The root of the last result; owned by this object. */
     juce::XmlElement* getResult() const { return result.get(); }
     bool isDetached() const { return detached; }
+    /** Changes whenever the result is replaced or a row leaves it through this object, so that
+        anything holding row pointers (a browser's row index) knows they may be freed. */
+    juce::uint32 getTreeVersion() const { return treeVersion; }
 
     /** Makes the tree the result (a previous result is deleted); null clears the result. */
     void attach (std::unique_ptr<juce::XmlElement> tree);
@@ -125,6 +128,7 @@ protected:
     juce::XmlElement* data = nullptr;
     int numRows = 0;
     bool detached = false;
+    juce::uint32 treeVersion = 0;
 
     /** Points columns, data and numRows at the current result. */
     void takeResultPointers();

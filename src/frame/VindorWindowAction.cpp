@@ -200,7 +200,8 @@ bool VindorWindowAction::printAction (VindorPrintSettings* settings)
         return false;
     }
 
-    const int copies = (int) settings->getValue ("ncopies").getValue();
+    // Whatever reached the settings (a stored choice, a window's own value), a job prints 1 to 99 copies.
+    const int copies = settings->getCopies();
     std::unique_ptr<myPS> job (myPS::initPS (*settings));
     if (job == nullptr)
     {

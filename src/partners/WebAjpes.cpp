@@ -276,7 +276,8 @@ juce::String WebAjpes::escapeQueryValue (const juce::String& text)
 juce::String WebAjpes::escapeQueryText (const juce::String& text)
 {
     juce::String out;
-    for (auto* p = text.trim().toRawUTF8(); *p != 0; ++p)
+    const auto trimmed = text.trim(); // the raw pointer below must not outlive the trimmed copy
+    for (auto* p = trimmed.toRawUTF8(); *p != 0; ++p)
     {
         const auto byte = static_cast<unsigned char> (*p);
         if (byte <= 0x20 || byte >= 0x7F)

@@ -292,6 +292,8 @@ bool BrowserEditing::showEditor (int row, int columnId)
         return false;
     }
     browser.tableList.scrollToEnsureRowIsOnscreen (row);
+    // The cell exists for every column of the row, also off-screen: the editor must open where it is seen.
+    browser.tableList.scrollToEnsureColumnIsOnscreen (columnId);
     auto* cell = browser.tableList.getCellComponent (columnId, row);
     if (cell == nullptr)
     {

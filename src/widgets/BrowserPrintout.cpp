@@ -365,6 +365,10 @@ int BrowserPrintout::printRows (myPrint* output, juce::Rectangle<int> area, int 
             usedBottom = (int) y;
             return total;
         }
+        else
+            // Page mode never comes back for it: say so, as for every other block left out.
+            vlog ("PregledBaze::printTableFromRowOrPage", "ERROR: vrstica statistike ne gre na stran " + juce::String (page)
+                                                             + ", izpuscena");
     }
 
     rule (y);

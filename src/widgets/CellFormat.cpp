@@ -4,6 +4,7 @@
 #include "core/Log.h"
 #include "core/TextHelpers.h"
 
+#include <initializer_list>
 #include <map>
 
 using vindoro::vlog;
@@ -58,6 +59,46 @@ bool isCalendarDate (const juce::String& typed)
         return false;
     const juce::Time t (year, month - 1, day, 12, 0, 0, 0, true);
     return t.getDayOfMonth() == day && t.getMonth() == month - 1 && t.getYear() == year;
+}
+
+// Whether `name` stands in `text` as a word of its own (case aside): "belo vino" names "belo",
+// while the Slovenian "morda" (maybe) does not name "da" (yes).
+bool namesAsWord (const juce::String& text, const juce::String& name)
+{
+    const auto lowerText = text.toLowerCase(), lowerName = name.toLowerCase();
+    for (int at = lowerText.indexOf (lowerName); at >= 0; at = lowerText.indexOf (at + 1, lowerName))
+    {
+        const int end = at + lowerName.length();
+        const bool startsWord = at == 0 || ! juce::CharacterFunctions::isLetterOrDigit (lowerText[at - 1]);
+        const bool endsWord = end >= lowerText.length() || ! juce::CharacterFunctions::isLetterOrDigit (lowerText[end]);
+        if (startsWord && endsWord)
+            return true;
+    }
+    return false;
+}
+
+// Which of the texts a typed value names: the one it equals, else the only one it holds as a
+// word; -1 when it names none or more than one, so a slip never flips a yes into a no.
+int namedChoice (const juce::String& typed, std::initializer_list<juce::String> names)
+{
+    const auto text = typed.trim();
+    int index = 0, contained = -1, containedCount = 0;
+    for (const auto& name : names)
+    {
+        const auto n = name.trim();
+        if (n.isNotEmpty())
+        {
+            if (text.equalsIgnoreCase (n))
+                return index;
+            if (namesAsWord (text, n))
+            {
+                contained = index;
+                ++containedCount;
+            }
+        }
+        ++index;
+    }
+    return containedCount == 1 ? contained : -1;
 }
 
 juce::String shownDate (const juce::Time& t) { return t.formatted (TRANS ("%Y-%m-%d")); }
@@ -223,9 +264,17 @@ juce::String decode (const TableColumnSpec& spec, const juce::String& columnName
             return midnight.formatted ("%Y-%m-%d %H:%M:%S");
         }
         case CellType::yesNo:
-            return typed.contains (TRANS ("bool_true")) ? "1" : "0";
+        {
+            const int named = namedChoice (typed, { TRANS ("bool_false"), TRANS ("bool_true") });
+            decoded = named >= 0;
+            return decoded ? juce::String (named) : juce::String();
+        }
         case CellType::wineColour:
-            return typed.contains (TRANS ("rdecevino")) ? "0" : typed.contains (TRANS ("belovino")) ? "1" : "2";
+        {
+            const int named = namedChoice (typed, { TRANS ("rdecevino"), TRANS ("belovino") });
+            decoded = named >= 0;
+            return decoded ? juce::String (named) : juce::String();
+        }
         default: return typed;
     }
 }

@@ -34,8 +34,8 @@ juce::String textForValue (const TableColumnSpec& spec, const juce::String& colu
                            juce::Justification& justification);
 
 /** The text to store for `typed` in column `columnName`. `decoded` is false when the typed text
-    cannot be read as the column's type (a number or date type given something else); the stored
-    value must then stay as it was. */
+    cannot be read as the column's type (a number or date type given something else, a yes/no or
+    wine-colour text that names neither value); the stored value must then stay as it was. */
 juce::String decode (const TableColumnSpec& spec, const juce::String& columnName, const juce::String& typed,
                      bool& decoded);
 

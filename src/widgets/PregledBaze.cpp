@@ -118,12 +118,15 @@ void PregledBaze::bindTableAndBuildHeader()
 void PregledBaze::sqlQuery (const juce::String& sql)
 {
     vlog ("PregledBaze::sqlQuery", "here");
-    // The progress-window form of the query object (threadedQuery) is not available yet: every
-    // query runs on the main thread until it is.
-    SQLtoXml::sqlQuery (sql);
+    const auto versionBefore = getTreeVersion();
+    if (threadedQuery)
+        SQLtoXml::sqlQuery (sql, this); // a cancel or failure leaves the previous rows in place
+    else
+        SQLtoXml::sqlQuery (sql);
     invalidateRowIndex();
-    // Row indices of the old result mean nothing in the new one.
-    tableList.deselectAllRows();
+    // Row indices of the old result mean nothing in the new one; rows kept keep their selection.
+    if (getTreeVersion() != versionBefore)
+        tableList.deselectAllRows();
     selectedText = juce::String();
     selectedRow = nullptr;
     query = sql;
@@ -131,12 +134,18 @@ void PregledBaze::sqlQuery (const juce::String& sql)
 
 juce::XmlElement* PregledBaze::rowAt (int index)
 {
-    if (! rowIndexValid)
+    // Anyone may replace the tree or change its rows (stock models fill it from outside): the
+    // index is trusted only while tree, row count and the query object's version are the ones
+    // it was built from, so it never hands out a freed row.
+    if (! rowIndexValid || indexedData != getData() || indexedRowCount != numRows || indexedVersion != getTreeVersion())
     {
         rowIndex.clear();
         if (auto* d = getData())
             for (auto* row : d->getChildIterator())
                 rowIndex.push_back (row);
+        indexedData = getData();
+        indexedRowCount = numRows;
+        indexedVersion = getTreeVersion();
         rowIndexValid = true;
     }
     return juce::isPositiveAndBelow (index, (int) rowIndex.size()) ? rowIndex[(size_t) index] : nullptr;
@@ -486,10 +495,13 @@ juce::String PregledBaze::getTextForCellZbirnik (const juce::XmlElement* row, co
     return getTextForCell (row, columnName, justification, "delnastatistika_value");
 }
 
-juce::String PregledBaze::decodeTextForCell (const juce::String& typed, const juce::String& columnName) const
+bool PregledBaze::decodeTextForCell (const juce::String& typed, const juce::String& columnName, juce::String& stored) const
 {
     bool decoded = true;
-    return CellFormat::decode (columnSpec, columnName, typed, decoded);
+    stored = CellFormat::decode (columnSpec, columnName, typed, decoded);
+    if (! decoded)
+        stored.clear();
+    return decoded;
 }
 
 bool PregledBaze::isIgnStatsRow (const juce::XmlElement* row) const

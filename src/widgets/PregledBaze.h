@@ -98,8 +98,11 @@ public:
     /** Rows of the last export that held characters CP1250 lacks (written with "?" in their place). */
     int getExportChangedRows() const { return exportChangedRows; }
 
-    /** Runs `sql` into the browser's tree and makes it `query`; does not refresh the table. */
+    /** Runs `sql` into the browser's tree and makes it `query`; does not refresh the table. With
+        threaded queries on, the rows load behind a progress window whose Cancel keeps the old rows. */
     void sqlQuery (const juce::String& sql);
+    void setThreadedQuery (bool shouldThread) { threadedQuery = shouldThread; }
+    bool isThreadedQuery() const { return threadedQuery; }
     juce::XmlElement* getSelectedRow() override;
     void deselectAllRows();
     bool hasZbirnik();
@@ -114,7 +117,9 @@ public:
                                  juce::Justification& justification, const juce::String& attributeName = {}) const;
     juce::String getTextForCellZbirnik (const juce::XmlElement* row, const juce::String& columnName,
                                         juce::Justification& justification) const;
-    juce::String decodeTextForCell (const juce::String& typed, const juce::String& columnName) const;
+    /** The value to store for text typed into a cell of the column; false (and `stored` empty) when
+        the text cannot be read as the column's type, and then nothing may be stored. */
+    bool decodeTextForCell (const juce::String& typed, const juce::String& columnName, juce::String& stored) const;
     bool isIgnStatsRow (const juce::XmlElement* row) const;
     bool showEditor();
     bool showEditor (int row, int columnId);
@@ -126,7 +131,8 @@ public:
 
     /** The row element at `index` under "DATA", or nullptr. */
     juce::XmlElement* rowAt (int index);
-    /** Must follow any change of the rows made outside the browser's own operations. */
+    /** The index follows every change made through the query object and every change of the row
+        count by itself; only rows added to "DATA" directly, without counting them, need this. */
     void invalidateRowIndex() { rowIndexValid = false; }
     void forgetLastEditor();
 
@@ -210,6 +216,9 @@ private:
     int exportChangedRows = 0;
     std::vector<juce::XmlElement*> rowIndex;
     bool rowIndexValid = false;
+    const juce::XmlElement* indexedData = nullptr;
+    int indexedRowCount = 0;
+    juce::uint32 indexedVersion = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PregledBaze)
 };

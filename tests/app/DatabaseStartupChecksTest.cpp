@@ -6,6 +6,7 @@
 #include "partners/StrankaRecord.h"
 #include "support/ScriptedAnswerer.h"
 #include "support/TestSupport.h"
+#include "support/UpgradeTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,10 @@ class StartupChecks : public ::testing::Test
 public:
     void SetUp() override
     {
-        // Parties, premises and registers the checks look for; a register belongs to a premise.
+        // Parties (beside the shipped party 1), premises and registers the checks look for; a
+        // register belongs to a premise.
         run ("INSERT INTO stranka (id, ime, dolgoime, drzava, davcna, tipstranke) VALUES"
-             " (1, 'Nadomestna', '', 185, '', 30), (2, 'Klet d.o.o.', 'Klet d.o.o., Ljubljana', 185, 'SI12345678', 2),"
+             " (2, 'Klet d.o.o.', 'Klet d.o.o., Ljubljana', 185, 'SI12345678', 2),"
              " (3, 'Ana', 'Ana Novak', 185, 'SI87654321', 1), (4, 'Kupec', '', 185, '', 4),"
              " (5, 'Bojan', 'Bojan Kos', 185, 'HR-99', 1)");
         run ("INSERT INTO fubprem (id, oznakapp) VALUES (1, 'PP1'), (2, 'PP2')");
@@ -205,4 +207,78 @@ TEST_F (StartupChecks, UserPremiseRegisterAndCompanyWarnings)
         EXPECT_EQ (shown(), c.boxes);
         EXPECT_EQ (settings().getValue ("uporabnik"), c.user);
     }
+}
+
+// An old database brought all the way through start-up: the announcement, a backup of the old
+// file, the schema run and the maintenance run without a second offer, then the checks of the
+// user, premise and company go on against the upgraded file.
+TEST (StartupChecksUpgrade, AnOldDatabaseIsBackedUpUpgradedMaintainedAndStartUpGoesOn)
+{
+    vtest::UpgradeDb db ({ "v7-schema.sql" }, "INSERT INTO glavna(id,opravilo,datum,vindor) VALUES (5,6,'2016-03-01 10:00:00','Janez');");
+    auto& settings = db.settings().user();
+    settings.setValue ("resourcespath", vtest::resourcesFolder().getFullPathName());
+    vtest::ScriptedAnswerer answers;
+    vtest::TempFolder backups;
+    dbtest::ChosenFile chooser { backups.file ("before update") };
+    getPodjetje() = StrankaRecord();
+
+    EXPECT_EQ (DatabaseStartupChecks::run(), Outcome::goOn);
+
+    const auto copy = backups.file ("before update.db");
+    juce::StringArray texts;
+    for (auto& q : answers.asked)
+        texts.add (q.title + ": " + q.message);
+    EXPECT_EQ (texts, juce::StringArray ("Database update: ERROR.MAIN.005",
+                                         "Database backup: Database backuped to " + copy.getFullPathName(),
+                                         "Database update: Database update successful",
+                                         "Database manteinance: Database manteinance successful",
+                                         "Napaka: ERROR.MAIN.002", "Napaka: ERROR.MAIN.008"));
+    EXPECT_EQ (chooser.asked.size(), 1);
+    EXPECT_EQ (answers.progressTitles, juce::StringArray ({ "Database update", "Database manteinance" }));
+    EXPECT_EQ (settings.getIntValue ("dbversion"), 37);
+    // The booking person of the old journal became a user party, now the current user.
+    EXPECT_EQ (settings.getValue ("uporabnik"), "Janez");
+    EXPECT_FALSE (SqlitetoXml::isConnected());
+
+    EXPECT_EQ (db.version(), 37);
+    EXPECT_EQ (db.level(), 3);
+    EXPECT_EQ (db.value ("SELECT count(*) FROM posta"), db.value ("SELECT count(*) FROM posta WHERE drzava=185"));
+    EXPECT_GT (db.value ("SELECT count(*) FROM posta").getIntValue(), 500);
+    EXPECT_EQ (db.value ("SELECT stranka FROM glavna WHERE id=5"), db.value ("SELECT id FROM stranka WHERE ime='Janez'"));
+
+    // The copy is the database as it was before anything changed.
+    vtest::UpgradeDb before (copy);
+    EXPECT_EQ (before.version(), 7);
+    EXPECT_EQ (before.value ("SELECT count(*) FROM sqlite_master WHERE name='bizpisek'"), "0");
+}
+
+// The shipped database as a new installation finds it: its placeholder party is neither a user nor
+// the company, so the three warnings tell the user what still has to be set up.
+TEST (StartupChecksNewInstallation, TheShippedDatabaseWarnsAboutUserPremiseAndCompany)
+{
+    vtest::FreshDatabase db;
+    vtest::ScriptedAnswerer answers;
+    getPodjetje() = StrankaRecord();
+    EXPECT_EQ (DatabaseStartupChecks::run(), Outcome::goOn);
+    juce::StringArray texts;
+    for (auto& q : answers.asked)
+        texts.add (q.message);
+    EXPECT_EQ (texts, juce::StringArray ({ "ERROR.MAIN.003", "ERROR.MAIN.002", "ERROR.MAIN.008" }));
+    EXPECT_TRUE (answers.progressTitles.isEmpty());
+    EXPECT_FALSE (db.settings().user().containsKey ("uporabnik:id"));
+
+    // The varieties for wine without a label are the shipped white and red rows, not one id for both.
+    auto& s = db.settings().user();
+    EXPECT_EQ (s.getIntValue ("belo_brez_oznake_id"), 1);
+    EXPECT_EQ (s.getValue ("belo_brez_oznake_sorta"), "Belo");
+    EXPECT_EQ (s.getIntValue ("rdece_brez_oznake_id"), 2);
+    EXPECT_EQ (s.getValue ("rdece_brez_oznake_sorta"), juce::String::fromUTF8 ("Rde\xc4\x8d" "e"));
+
+    // Settings the user or an upgrade has made stay as they are.
+    s.setValue ("belo_brez_oznake_id", 7);
+    s.removeValue ("rdece_brez_oznake_id");
+    answers.asked.clear();
+    EXPECT_EQ (DatabaseStartupChecks::run(), Outcome::goOn);
+    EXPECT_EQ (s.getIntValue ("belo_brez_oznake_id"), 7);
+    EXPECT_EQ (s.getIntValue ("rdece_brez_oznake_id"), 2);
 }

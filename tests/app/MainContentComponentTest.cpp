@@ -45,6 +45,9 @@ TEST (MainContentComponentTest, ElevenButtonsInBoardOrder)
     const char* labels[] = { "Trgatev", "Pretok", "Opravilo", "Steklenice", "Kleti", "Zaloga",
                              "PregledIzdRacunov", "PregledRacunov", "Porocila", "Stranke", "Blagajna" };
     const int codes[] = { 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 13 };
+    // No function window is built into the program yet, so no board button may pretend to open
+    // one; each subsystem that brings its window turns its own entry on here.
+    const bool enabled[] = { false, false, false, false, false, false, false, false, false, false, false };
     const auto& entries = MainContentComponent::boardEntries();
     ASSERT_EQ (board.getNumButtons(), 11);
     ASSERT_EQ (entries.size(), 11u);
@@ -53,8 +56,7 @@ TEST (MainContentComponentTest, ElevenButtonsInBoardOrder)
         EXPECT_STREQ (entries[(size_t) i].labelKey, labels[i]);
         EXPECT_EQ (entries[(size_t) i].code, codes[i]);
         EXPECT_EQ (board.getButton (i)->getButtonText(), translate (labels[i]));
-        // No function window is built into the program yet: its button must not pretend otherwise.
-        EXPECT_EQ (board.getButton (i)->isEnabled(), MainContentComponent::isWindowAvailable (codes[i]));
+        EXPECT_EQ (board.getButton (i)->isEnabled(), enabled[i]) << labels[i];
     }
 
     EXPECT_EQ (entries[5].windowButtons.size(), 7u);

@@ -19,6 +19,8 @@ const char* const kComposedKeys[] = {
     "tipstranke0", "tipstranke1", "tipstranke2", "tipstranke3", "tipstranke4",
     "ddv_opis", "ddv_stopnja", "ddv_tip",
     "ddv_tip_0", "ddv_tip_1", "ddv_tip_2", "ddv_tip_3", "ddv_tip_4", "ddv_tip_5", "ddv_tip_6", "ddv_tip_7",
+    // the model register's headers and the row names the cellar forms give the grade and model choosers
+    "model_oznaka", "model_volumen", "model_enota", "Kvaliteta", "Steklenica",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }

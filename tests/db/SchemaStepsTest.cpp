@@ -123,7 +123,7 @@ TEST (SchemaSteps8to20, DataMigrations)
                                                   "5|\xc5\xa1tiri\n6|pet\n7|\xc5\xa1" "est")).joinIntoString ("\n"));
     // Every factor moves one unit up exactly; the unit above a missing factor gets none.
     EXPECT_EQ (db.rows ("SELECT id,IFNULL(SI,'-') FROM enota WHERE id IN (1,2,3,11,21) ORDER BY id"),
-               sa ({ "1|0.001", "2|1.0", "3|100.0", "11|-", "21|0.123456789" }));
+               sa ({ "1|0.001", "2|1.0", "3|1.0e-06", "11|-", "21|0.123456789" }));
     EXPECT_EQ (db.value ("SELECT volumen FROM zaloga WHERE id=1"), "1.23");
     EXPECT_EQ (db.value ("SELECT ime FROM racunstatus WHERE id=26"), "storno");
 

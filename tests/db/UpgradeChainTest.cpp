@@ -327,29 +327,87 @@ TEST (UpgradeChainShippedSchema, ShippedCodeRowsAreTheChainsRows)
     EXPECT_EQ (shipped.rows ("SELECT id,hostname,active FROM host"), juce::StringArray ({ "1|neznan|0" }));
     EXPECT_EQ (shipped.value (juce::String::fromUTF8 ("SELECT count(*) FROM sorta WHERE sorta IN ('Belo','Rde\xc4\x8d" "e')")), "2");
     EXPECT_EQ (shipped.value ("SELECT barva FROM sorta WHERE sorta='Belo'"), "3407871");   // stored after maintenance
-    EXPECT_EQ (shipped.value ("SELECT count(*) FROM stranka"), "0");
 }
 
-TEST (UpgradeChainShippedSchema, PostOfficesFileMatchesTheDataAndTheShippedRows)
+// What a new installation starts from must hold together: every reference of a shipped row names a
+// row that is shipped too, whatever order the files insert them in.
+TEST (UpgradeChainShippedSchema, EveryShippedReferenceNamesAShippedRow)
 {
-    // Every post office of the data file, once, in the file the upgrade runs and in the shipped table.
-    juce::StringArray expected;
-    juce::StringArray lines;
-    lines.addLines (vtest::sharedFolder().getChildFile ("data/post-offices-si.tsv").loadFileAsString());
-    for (int i = 1; i < lines.size(); ++i)
-        if (lines[i].isNotEmpty())
-            expected.add (lines[i].upToFirstOccurrenceOf ("\t", false, false).trim() + "|"
-                          + lines[i].fromFirstOccurrenceOf ("\t", false, false).trim() + "|185|1");
+    juce::String sql ("PRAGMA foreign_keys=ON;BEGIN;PRAGMA defer_foreign_keys=ON;");
+    auto files = juce::File (VINDORO_SOURCE_DIR).getChildFile ("resources/db")
+                     .findChildFiles (juce::File::findFiles, false, "*.sql", juce::File::FollowSymlinks::no);
+    files.sort();
+    ASSERT_FALSE (files.isEmpty());
+    for (const auto& f : files)
+        sql << f.loadFileAsString() << "\n";
+    sql << "COMMIT;";
+    vtest::UpgradeDb loaded ({});
+    ASSERT_TRUE (loaded.exec (sql)) << loaded.lastError;
+    EXPECT_EQ (loaded.rows ("PRAGMA foreign_key_check"), juce::StringArray());
+
+    vtest::UpgradeDb shipped (vtest::shippedDatabase());
+    EXPECT_EQ (shipped.rows ("PRAGMA foreign_key_check"), juce::StringArray());
+    EXPECT_EQ (shipped.value ("SELECT count(*) FROM tipizacija"), "1");
+}
+
+// The rows the defaults and placeholders name: party 1 (no user, so a new installation asks for
+// one), journal entry 1, and the quality grades with the default grade 2 of a declaration.
+TEST (UpgradeChainShippedSchema, PartyOneJournalEntryOneAndTheQualityGrades)
+{
+    vtest::UpgradeDb shipped (vtest::shippedDatabase());
+    EXPECT_EQ (shipped.rows ("SELECT id,tipstranke & 1,drzava,iban,active FROM stranka"), juce::StringArray ({ "1|0|185|1|0" }));
+    EXPECT_EQ (shipped.rows ("SELECT id,stranka,host FROM glavna"), juce::StringArray ({ "1|1|1" }));
+    EXPECT_EQ (shipped.value ("SELECT 1+COUNT(id) FROM glavna"), "2");
+    EXPECT_EQ (shipped.rows ("SELECT id FROM kvaliteta ORDER BY id"), juce::StringArray ({ "1", "2", "4" }));
+    EXPECT_EQ (shipped.value ("SELECT oznaka FROM kvaliteta WHERE id=2"), "Kakovostno");
+    EXPECT_EQ (shipped.rows ("SELECT glavna,sorta,kvaliteta FROM tipizacija WHERE id=1"), juce::StringArray ({ "1|1|2" }));
+    // Great Britain has left the EU; the shipped register of countries must not say otherwise.
+    EXPECT_EQ (shipped.value ("SELECT eu FROM drzava WHERE id=74"), "0");
+}
+
+TEST (UpgradeChainShippedSchema, UnitsKindsAndModelsOfAnUpgradedDatabaseAreTheShippedOnes)
+{
+    vtest::UpgradeDb db ({ "v7-schema.sql" });
+    UpgradeRun run;
+    ASSERT_EQ (UpgradeChain::runSchema (7, run).outcome, UpgradeChain::Outcome::completed);
+    SqlitetoXml::disconnect();
+    vtest::UpgradeDb shipped (vtest::shippedDatabase());
+    for (auto* rows : { "SELECT id,oznaka,quantity,SI,active FROM enota ORDER BY id", "SELECT id,ime,active FROM tip ORDER BY id",
+                        "SELECT id,oznaka,volumen,enota,active FROM model ORDER BY id" })
+        EXPECT_EQ (db.rows (rows), shipped.rows (rows)) << rows;
+
+    // A bottle model's litres are its volume times SI / 0.001; a bottled-wine article counts in unit 32.
+    EXPECT_EQ (shipped.value ("SELECT count(*) FROM enota"), "36");
+    EXPECT_EQ (shipped.rows ("SELECT id,oznaka,SI,quantity & 64 FROM enota WHERE id IN (7,32) ORDER BY id"),
+               juce::StringArray ({ "7|l|0.001|64", "32|steklenica|1.0|64" }));
+    EXPECT_EQ (shipped.rows ("SELECT id,ime FROM tip WHERE id IN (2,3) ORDER BY id"),
+               juce::StringArray ({ "2|Vino v steklenicah", "3|Drugo blago" }));
+    // Every field of the forms finds units, and only its own kinds.
+    for (int mask : { 15, 4, 45, 269, 64 })
+        EXPECT_NE (shipped.value ("SELECT count(*) FROM enota WHERE quantity & " + juce::String (mask)), "0") << mask;
+    EXPECT_EQ (shipped.value ("SELECT group_concat(oznaka) FROM enota WHERE quantity & 32"), "vol %");
+    // A new model is listed without naming `active`; the placeholder is not.
+    ASSERT_TRUE (shipped.exec ("INSERT INTO model(oznaka,volumen,enota) VALUES('Bordo',0.75,7)"));
+    EXPECT_EQ (shipped.rows ("SELECT oznaka FROM model WHERE active=1"), juce::StringArray ({ "Bordo" }));
+    EXPECT_EQ (shipped.value ("SELECT dflt_value FROM pragma_table_info('skladisce') WHERE name='konsig'"), "'1'");
+}
+
+TEST (UpgradeChainShippedSchema, PostOfficesFileMatchesTheShippedRows)
+{
+    // The post offices come with the program: the file the upgrade runs holds each office once,
+    // in the home country, and the shipped table holds exactly those rows in the same order.
+    vtest::UpgradeDb fromFile ({}, "CREATE TABLE posta (id integer PRIMARY KEY AUTOINCREMENT, stevilka varchar(64) NOT NULL, "
+                                   "ime text, drzava integer NOT NULL, active integer NOT NULL DEFAULT '1');"
+                                   + vtest::resourcesFolder().getChildFile ("update17.dat").loadFileAsString().replace ("\n", ";\n"));
+    EXPECT_TRUE (fromFile.lastError.isEmpty()) << fromFile.lastError;
+    const auto expected = fromFile.rows ("SELECT stevilka,ime,drzava,active FROM posta ORDER BY id");
     ASSERT_GT (expected.size(), 500);
+    EXPECT_EQ (fromFile.value ("SELECT count(DISTINCT stevilka) FROM posta"), juce::String (expected.size()));
+    EXPECT_EQ (fromFile.value ("SELECT count(*) FROM posta WHERE drzava<>185 OR active<>1 OR ime=''"), "0");
+    EXPECT_TRUE (expected.contains (juce::String::fromUTF8 ("1000|Ljubljana - dostava|185|1")));
 
     vtest::UpgradeDb shipped (vtest::shippedDatabase());
     EXPECT_EQ (shipped.rows ("SELECT stevilka,ime,drzava,active FROM posta ORDER BY id"), expected);
-
-    vtest::UpgradeDb fromFile ({}, "CREATE TABLE posta (id integer PRIMARY KEY AUTOINCREMENT, stevilka varchar(64) NOT NULL, "
-                                   "ime text, drzava integer NOT NULL, active integer NOT NULL DEFAULT '1');"
-                                   + vtest::resourcesFolder().getChildFile ("update17.dat").loadFileAsString() .replace ("\n", ";\n"));
-    EXPECT_TRUE (fromFile.lastError.isEmpty()) << fromFile.lastError;
-    EXPECT_EQ (fromFile.rows ("SELECT stevilka,ime,drzava,active FROM posta ORDER BY id"), expected);
 }
 
 TEST (SchemaStepFrame, LogLinesVersionRowAndTheConnectionClosedAfterwards)

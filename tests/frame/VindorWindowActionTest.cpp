@@ -204,6 +204,25 @@ TEST_F (PrintLoop, PrintsEveryCopyAfterCountingThePages)
     EXPECT_EQ (pagesInJob(), 6);
 }
 
+// Copies set by a window or left in the settings file never reach the dialog's check: the job
+// itself holds them to 1 … 99, so nothing loops thousands of times and nothing prints no copy.
+TEST_F (PrintLoop, CopiesOutsideOneToNinetyNineAreHeldToTheRange)
+{
+    struct Case { juce::var copies; int printed; };
+    const Case cases[] = { { 0, 1 }, { -4, 1 }, { "abc", 1 }, { 150, 99 }, { 3, 3 } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.copies.toString());
+        PagedReport report (1);
+        print.setValue ("ncopies", c.copies);
+        catcher.opened.clear();
+        EXPECT_TRUE (report.printAction (&print));
+        EXPECT_EQ (report.passes.size(), 1 + c.printed);
+        EXPECT_TRUE (catcher.opened.getLast().loadFileAsString().contains ("%%Pages: " + juce::String (c.printed) + "\n"));
+        EXPECT_EQ (pagesInJob(), c.printed);
+    }
+}
+
 TEST_F (PrintLoop, PrintsInTheLanguageAskedForAndSwitchesBack)
 {
     PagedReport report (1);

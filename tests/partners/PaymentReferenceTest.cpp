@@ -94,3 +94,11 @@ TEST (PaymentReference, PrintedSplitAfterTheModel)
     for (auto [reference, printed] : cases)
         EXPECT_EQ (formatReferenceForPrint (reference), printed) << reference;
 }
+
+// The standard's own published example, also with leading zeros: check digits that do not come
+// from the code under test.
+TEST (PaymentReference, RFCheckDigitsOfThePublishedExample)
+{
+    EXPECT_EQ (makeReferenceRF ("539007547034"), "RF18539007547034");
+    EXPECT_EQ (makeReferenceRF ("000000000539007547034"), "RF18000000000539007547034");
+}

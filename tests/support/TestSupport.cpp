@@ -38,7 +38,6 @@ TestSettings::~TestSettings()
 
 juce::File shippedDatabase() { return juce::File (VINDORO_SHIPPED_DB); }
 juce::File resourcesFolder() { return juce::File (VINDORO_RESOURCES_DIR); }
-juce::File sharedFolder() { return juce::File (VINDORO_SHARED_DIR); }
 
 juce::MemoryBlock bytesOf (const juce::File& file)
 {

@@ -48,8 +48,6 @@ private:
 juce::File shippedDatabase();
 /** The resources folder the build laid out beside the program. */
 juce::File resourcesFolder();
-/** The repository's shared folder (conformance schemas, data). */
-juce::File sharedFolder();
 
 /** Every byte of the file (empty when it cannot be read). */
 juce::MemoryBlock bytesOf (const juce::File& file);

@@ -121,9 +121,16 @@ TEST_F (CellFormatTest, DecodeByTypeCode)
         { 24, "", "", true },
         { 25, "da", "1", true },
         { 25, "ne", "0", true },
+        { 25, "Ne", "0", true },
+        { 25, "morda", "", false },   // "maybe" holds "da" (yes), but not as a word
+        { 25, "da, pla\xc4\x8dano", "1", true },
+        { 25, "", "", false },
+        { 25, "da ali ne", "", false },
         { 26, "rde\xc4\x8d" "e", "0", true },
         { 26, "belo", "1", true },
-        { 26, "roza", "2", true },
+        { 26, "belo vino", "1", true },
+        { 26, "roza", "", false },
+        { 26, "2", "", false },
         { 6, " x ", " x ", true },
     };
     for (const auto& c : cases)

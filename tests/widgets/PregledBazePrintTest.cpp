@@ -130,6 +130,23 @@ TEST_F (BrowserDatabase, StatisticsBlockTellsNothingFittedFromComplete)
     EXPECT_EQ (b.printTableStats (nullptr, { 0, 0, 400, 600 }, 1, used), 0);
 }
 
+TEST_F (BrowserDatabase, StatisticsRowThatMissesItsPageIsLogged)
+{
+    addRows (2);
+    StatsBlockBrowser b (kQuery, false, statsSpec());
+    b.updateTableContent();
+    auto settings = printSettings();
+    juce::Font font (11.0f);
+    b.printTableInit (nullptr, { 0, 0, 400, 600 }, font, settings);
+    const auto& l = b.getPrintLayout();
+    // Room for the column titles and both rows, not for the statistics row after them.
+    const int height = (int) l.headerHeight + 2 * (int) l.rowHeight + (int) l.rowHeight / 2;
+    vtest::LogCapture log;
+    int used = 0;
+    EXPECT_EQ (b.printTablePage (nullptr, { 0, 0, 400, height }, 0, used, settings), 0);
+    EXPECT_TRUE (log.contains ("ERROR: vrstica statistike ne gre na stran 0, izpuscena"));
+}
+
 TEST_F (BrowserDatabase, RealPagesRenderedToPng)
 {
     addRows (90);

@@ -122,6 +122,37 @@ TEST_F (SettingsRowsFixture, RefusedValueKeepsTheStoredOneAndSaysWhy)
     EXPECT_EQ (row.checks, 1);
 }
 
+// The page margins are typed into plain text rows; the print code would lay pages out beyond the
+// sheet with a negative one, so the row refuses it with the print settings' own message.
+TEST_F (SettingsRowsFixture, MarginRowsRefuseNegativeMarginsOtherTextRowsTakeAnyText)
+{
+    struct Case { const char* typed; bool accepted; };
+    const Case cases[] = { { "-1", false }, { "-0,5", false }, { "12", true }, { "10,9", true }, { "0", true } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.typed);
+        settings.user().setValue ("printborderleft", "15");
+        answerer.asked.clear();
+        VindorText2PropertyComponent margin ("printborderleft", "PrintBorderLeft");
+        dynamic_cast<juce::TextPropertyComponent*> (margin.getEditor())->setText (c.typed);
+        pump();
+        EXPECT_EQ (storedOnDisk ("printborderleft"), c.accepted ? c.typed : "15");
+        EXPECT_EQ (margin.getValueObject().toString(), c.accepted ? c.typed : "15");
+        if (c.accepted)
+        {
+            EXPECT_TRUE (answerer.asked.empty());
+            continue;
+        }
+        ASSERT_EQ (answerer.asked.size(), 1u);
+        EXPECT_EQ (answerer.asked[0].message, TRANS ("PrintSettings_margin_negative"));
+    }
+
+    VindorText2PropertyComponent name ("uporabnikdolgoime", "Ime");
+    dynamic_cast<juce::TextPropertyComponent*> (name.getEditor())->setText ("-1");
+    pump();
+    EXPECT_EQ (storedOnDisk ("uporabnikdolgoime"), "-1");
+}
+
 TEST_F (SettingsRowsFixture, StoredValueThatFailsTheCheckCannotStartALoop)
 {
     settings.user().setValue ("printer", "bad value");

@@ -27,10 +27,15 @@ SQLProgressThread::~SQLProgressThread()
 
 void SQLProgressThread::threadComplete (bool) {}
 
+void SQLProgressThread::showStatus (const juce::String& text)
+{
+    setStatusMessage (text);
+}
+
 void SQLProgressThread::run()
 {
     setProgress (-1.0);
-    setStatusMessage (TRANS ("Preparing"));
+    showStatus (TRANS ("Preparing"));
 
     if (db == nullptr)
     {
@@ -41,7 +46,7 @@ void SQLProgressThread::run()
     if (threadShouldExit())
     {
         setProgress (-1.0);
-        setStatusMessage (TRANS ("Finishing"));
+        showStatus (TRANS ("Finishing"));
         return;
     }
 
@@ -60,7 +65,7 @@ void SQLProgressThread::run()
     {
         ++rowCount;
         setProgress ((double) rowCount / (double) rowTotal);
-        setStatusMessage (TRANS ("Loading") + " " + juce::String (rowCount) + "/" + juce::String (rowTotal));
+        showStatus (TRANS ("Loading") + " " + juce::String (rowCount) + "/" + juce::String (rowTotal));
 
         if (threadShouldExit())
         {
@@ -76,7 +81,7 @@ void SQLProgressThread::run()
     }
 
     setProgress (-1.0);
-    setStatusMessage (TRANS ("Finishing"));
+    showStatus (TRANS ("Finishing"));
 }
 
 juce::XmlElement* SQLtoXml::sqlQuery (const juce::String& sqlText, juce::Component* owner)

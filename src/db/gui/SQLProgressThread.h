@@ -18,6 +18,10 @@ public:
     /** The fetched tree, null when the statement failed or never ran. */
     const juce::XmlElement* getRows() const { return rows.get(); }
 
+protected:
+    /** Every status text of the worker passes here on its way to the window (on the worker thread). */
+    virtual void showStatus (const juce::String& text);
+
 private:
     SqlitetoXml* db;
     std::unique_ptr<juce::XmlElement> rows;

@@ -36,3 +36,12 @@ const TableColumnSpec& postaEditColumns()
                                        { "id", "drzava" });
     return spec;
 }
+
+const TableColumnSpec& ibanColumns()
+{
+    static const TableColumnSpec spec ("iban_",
+                                       { { "nosilecime", CellType::text, 15 }, { "iban", CellType::iban, 15 },
+                                         { "swift", CellType::textCentred, 10 } },
+                                       { "id", "active", "nosilecid", "bankaid" });
+    return spec;
+}

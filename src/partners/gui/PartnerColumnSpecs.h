@@ -11,3 +11,5 @@ const TableColumnSpec& drzavaColumns();
 const TableColumnSpec& postaColumns();
 /** Post-office editing window: as the chooser's, with the country column carried but hidden. */
 const TableColumnSpec& postaEditColumns();
+/** Bank accounts: prefix "iban_", holder name, account in blocks of four and SWIFT shown. */
+const TableColumnSpec& ibanColumns();

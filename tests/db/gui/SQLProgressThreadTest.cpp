@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
+
 namespace
 {
 juce::String rowsQuery (int n)
@@ -84,6 +86,47 @@ TEST_F (ThreadedQuery, EmptyTextRunsNothing)
     EXPECT_EQ (query.sqlQuery (juce::String(), &owner), nullptr);
     EXPECT_TRUE (query.ok);
     EXPECT_TRUE (answerer.progressTitles.isEmpty());
+}
+
+/** The worker's status texts, in the order it gave them. */
+struct StatusRecorder : SQLProgressThread
+{
+    using SQLProgressThread::SQLProgressThread;
+    void showStatus (const juce::String& text) override
+    {
+        {
+            const std::lock_guard<std::mutex> lock (mutex);
+            texts.add (text);
+        }
+        SQLProgressThread::showStatus (text);
+    }
+    juce::StringArray shown()
+    {
+        const std::lock_guard<std::mutex> lock (mutex);
+        return texts;
+    }
+    std::mutex mutex;
+    juce::StringArray texts;
+};
+
+TEST_F (ThreadedQuery, StatusTellsPreparingEachRowAndFinishing)
+{
+    SQLtoXml query;
+    ASSERT_TRUE (query.connect());
+    {
+        StatusRecorder thread (rowsQuery (3), &owner, &query);
+        thread.startThread();
+        ASSERT_TRUE (thread.waitForThreadToExit (5000));
+        EXPECT_EQ (thread.shown(), juce::StringArray ({ "Preparing", "Loading 1/3", "Loading 2/3", "Loading 3/3", "Finishing" }));
+        ASSERT_NE (thread.getRows(), nullptr);
+    }
+    {
+        // A statement that fails stops at "Preparing": nothing was loaded, nothing is finished.
+        StatusRecorder thread ("SELEC broken", &owner, &query);
+        thread.startThread();
+        ASSERT_TRUE (thread.waitForThreadToExit (5000));
+        EXPECT_EQ (thread.shown(), juce::StringArray ({ "Preparing" }));
+    }
 }
 
 TEST_F (ThreadedQuery, WithoutAQueryObjectTheThreadOnlyLogs)
