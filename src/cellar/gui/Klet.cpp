@@ -112,9 +112,46 @@ void Klet::paint (juce::Graphics& g) { g.fillAll (juce::Colours::white.withAlpha
 
 void Klet::resized() { constrainer.setMinimumOnscreenAmounts (getHeight(), getWidth(), getHeight(), getWidth()); }
 
-void Klet::mouseDown (const juce::MouseEvent& e) { dragger.startDraggingComponent (this, e); }
+void Klet::SelectionBox::start (juce::Point<int> p)
+{
+    if (isComplete())
+        clear();
+    first = p;
+    hasFirst = true;
+}
 
-void Klet::mouseDrag (const juce::MouseEvent& e) { dragger.dragComponent (this, e, &constrainer); }
+void Klet::SelectionBox::stop (juce::Point<int> p)
+{
+    if (! hasFirst)
+    {
+        vindoro::vlog ("Klet::SelectionBox::stop", "ERROR: missing first point");
+        return;
+    }
+    second = p;
+    hasSecond = true;
+}
+
+void Klet::mouseDown (const juce::MouseEvent& e)
+{
+    if (e.mods.isLeftButtonDown())
+        selectionBox.start (e.getPosition());
+    dragger.startDraggingComponent (this, e);
+}
+
+void Klet::mouseDrag (const juce::MouseEvent& e)
+{
+    if (e.mods.isLeftButtonDown())
+        selectionBox.stop (e.getPosition());
+    dragger.dragComponent (this, e, &constrainer);
+}
+
+void Klet::mouseUp (const juce::MouseEvent& e)
+{
+    if (! e.mods.isLeftButtonDown())
+        return;
+    selectionBox.clear();
+    repaint();
+}
 
 void Klet::childBoundsChanged (juce::Component* child)
 {

@@ -31,8 +31,28 @@ public:
     void resized() override;
     void mouseDown (const juce::MouseEvent& e) override;
     void mouseDrag (const juce::MouseEvent& e) override;
+    void mouseUp (const juce::MouseEvent& e) override;
     void childBoundsChanged (juce::Component* child) override;
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
+
+    /** The rubber band of the left button over the empty canvas, kept as state only: it is
+        neither drawn nor used to select. */
+    class SelectionBox
+    {
+    public:
+        void start (juce::Point<int> p);
+        void stop (juce::Point<int> p);
+        bool isComplete() const { return hasFirst && hasSecond; }
+        void clear() { hasFirst = hasSecond = false; }
+        bool hasFirstPoint() const { return hasFirst; }
+        juce::Point<int> getFirst() const { return first; }
+        juce::Point<int> getSecond() const { return second; }
+
+    private:
+        juce::Point<int> first, second;
+        bool hasFirst = false, hasSecond = false;
+    };
+    const SelectionBox& getSelectionBox() const { return selectionBox; }
 
 private:
     void fit();
@@ -46,6 +66,7 @@ private:
     Posoda* selectedVessel = nullptr;
     bool nothingSelected = true;
     juce::Component* window;
+    SelectionBox selectionBox;
     juce::ComponentBoundsConstrainer constrainer;
     juce::ComponentDragger dragger;
 };

@@ -56,11 +56,47 @@ void Posoda::resized()
     constrainer.setMinimumOnscreenAmounts (getHeight(), getWidth(), getHeight(), getWidth());
 }
 
+float Posoda::labelFontHeight() const
+{
+    juce::Label probe;
+    return (float) (int) getLookAndFeel().getLabelFont (probe).getHeight();
+}
+
+juce::AttributedString Posoda::describe (float height, float h) const
+{
+    const double ratio = PosodaOps::fillRatio (record);
+    const juce::Font font (h);
+    juce::AttributedString text;
+    text.setJustification (juce::Justification::centred);
+    text.setWordWrap (juce::AttributedString::none);
+    text.append (record.oznaka, juce::Font (1.5f * h), juce::Colours::black);
+    if (height > 6 * h)
+    {
+        if (record.sorta.isEmpty() || record.zaloga < 0.01)
+            text.append ("\n" + TRANS ("prazna posoda"), font, juce::Colours::black);
+        else
+        {
+            auto line = "\n" + record.sorta;
+            if (record.letnik > 98)
+                line << " " << juce::String (record.letnik);
+            text.append (line, font, juce::Colours::black);
+            if (record.tipizacija.sorta.id > 1)
+                text.append ("(T)", juce::Font (0.5f * h), juce::Colours::black);
+        }
+    }
+    if (height > 7 * h)
+        text.append ("\n" + formatDecimal0 (record.zaloga) + "/" + formatDecimal0 (record.volumen) + "L", font, juce::Colours::black);
+    if (height > 13 * h && record.tipizacija.sorta.id > 1)
+        text.append ("\n" + record.tipizacija.kvalitetaOznaka, font, juce::Colours::black);
+    if (height > 10 * h)
+        text.append ("\n" + juce::String ((int) (100.0 * ratio)) + "%", font, juce::Colours::black);
+    return text;
+}
+
 void Posoda::paint (juce::Graphics& g)
 {
     auto area = getLocalBounds().toFloat().reduced (2.0f);
-    const juce::Label probe;
-    const float h = (float) (int) getLookAndFeel().getLabelFont (const_cast<juce::Label&> (probe)).getHeight();
+    const float h = labelFontHeight();
     const auto bg = getLookAndFeel().findColour (juce::ResizableWindow::backgroundColourId).withAlpha (1.0f);
     const auto c = bg.contrasting (1.0f);
 
@@ -75,31 +111,7 @@ void Posoda::paint (juce::Graphics& g)
     g.fillRect (area);
 
     const double ratio = PosodaOps::fillRatio (record);
-    const juce::Font font (h);
-    juce::AttributedString text;
-    text.setJustification (juce::Justification::centred);
-    text.setWordWrap (juce::AttributedString::none);
-    text.append (record.oznaka, juce::Font (1.5f * h), juce::Colours::black);
-    if (area.getHeight() > 6 * h)
-    {
-        if (record.sorta.isEmpty() || record.zaloga < 0.01)
-            text.append ("\n" + TRANS ("prazna posoda"), font, juce::Colours::black);
-        else
-        {
-            auto line = "\n" + record.sorta;
-            if (record.letnik > 98)
-                line << " " << juce::String (record.letnik);
-            text.append (line, font, juce::Colours::black);
-            if (record.tipizacija.sorta.id > 1)
-                text.append ("(T)", juce::Font (0.5f * h), juce::Colours::black);
-        }
-    }
-    if (area.getHeight() > 7 * h)
-        text.append ("\n" + formatDecimal0 (record.zaloga) + "/" + formatDecimal0 (record.volumen) + "L", font, juce::Colours::black);
-    if (area.getHeight() > 13 * h && record.tipizacija.sorta.id > 1)
-        text.append ("\n" + record.tipizacija.kvalitetaOznaka, font, juce::Colours::black);
-    if (area.getHeight() > 10 * h)
-        text.append ("\n" + juce::String ((int) (100.0 * ratio)) + "%", font, juce::Colours::black);
+    const auto text = describe (area.getHeight(), h);
     auto textArea = area.withTrimmedTop (h);
     if (record.tip == 3)
         textArea.setY (textArea.getY() - h);

@@ -27,6 +27,12 @@ public:
     /** Stores the pixel position as canvas units at zoom 10. */
     void storePosition (int x, int y);
 
+    /** The vessel's text for a picture area `height` pixels high, with `h` the label font's
+        height: the lines that fit, from the label down to the fill percentage. */
+    juce::AttributedString describe (float height, float h) const;
+    /** The label font's height as painting uses it (whole pixels). */
+    float labelFontHeight() const;
+
     void paint (juce::Graphics& g) override;
     void mouseDown (const juce::MouseEvent& e) override;
     void mouseDrag (const juce::MouseEvent& e) override;
