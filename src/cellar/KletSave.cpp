@@ -7,7 +7,7 @@ namespace
 {
 juce::String nameTaken (const juce::String& name)
 {
-    return TRANS ("Klet z imenom ") + name + TRANS (" že obstaja!");
+    return TRANS ("Klet z imenom ") + name + juce::translate (juce::String::fromUTF8 (" že obstaja!"));
 }
 } // namespace
 

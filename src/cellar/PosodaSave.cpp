@@ -182,9 +182,9 @@ bool PosodaSave::editPosoda (SQLtoXml& db, const posoda& old, const PosodaForm& 
                         + juce::String (form.klet) + "'") != 0
         && form.klet != old.klet.id)
     {
-        vindoro::vlog (method, "Posoda z oznako " + label + " v kleti " + juce::String (form.klet) + " ž obstaja!");
+        vindoro::vlog (method, "Posoda z oznako " + label + " v kleti " + juce::String (form.klet) + juce::String::fromUTF8 (" ž obstaja!"));
         error = TRANS ("Posoda z oznako ") + label + TRANS (" v izbrani kleti ")
-              + TRANS ("že obstaja! Posode s to oznako ne morete prestaviti v izbrano klet.");
+              + juce::translate (juce::String::fromUTF8 ("že obstaja! Posode s to oznako ne morete prestaviti v izbrano klet."));
         return false;
     }
     // Renaming: no two active vessels of a cellar carry one label.
@@ -200,7 +200,7 @@ bool PosodaSave::editPosoda (SQLtoXml& db, const posoda& old, const PosodaForm& 
     if (typedCapacity.isEmpty() || vindoro::decimal::withPoint (typedCapacity).getIntValue() < 1)
     {
         vindoro::vlog (method, "Posoda mora imeti prostornino vecjo od 0!");
-        error = TRANS ("Posoda mora imeti prostornino večjo od 0!");
+        error = juce::translate (juce::String::fromUTF8 ("Posoda mora imeti prostornino večjo od 0!"));
         return false;
     }
     const auto capacity = typedHundredths<Litres> (typedCapacity);

@@ -21,6 +21,9 @@ const char* const kComposedKeys[] = {
     "ddv_tip_0", "ddv_tip_1", "ddv_tip_2", "ddv_tip_3", "ddv_tip_4", "ddv_tip_5", "ddv_tip_6", "ddv_tip_7",
     // the model register's headers and the row names the cellar forms give the grade and model choosers
     "model_oznaka", "model_volumen", "model_enota", "Kvaliteta", "Steklenica",
+    // the cellar dialogs' texts with letters beyond ASCII, translated from their UTF-8 form
+    " \xc5\xbe" "e obstaja!", "\xc5\xbe" "e obstaja! Posode s to oznako ne morete prestaviti v izbrano klet.",
+    "Posoda mora imeti prostornino ve\xc4\x8d" "jo od 0!",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
@@ -79,7 +82,7 @@ juce::StringArray keysUsedInSources()
             keys.addIfNotAlreadyThere (unescapeLiteral ((*it)[1].str()));
     }
     for (auto* k : kComposedKeys)
-        keys.addIfNotAlreadyThere (k);
+        keys.addIfNotAlreadyThere (juce::String::fromUTF8 (k));
     keys.sort (true);
     return keys;
 }

@@ -19,6 +19,8 @@ public:
     void setZoom (float zoom);
     void writePosition();
     bool setActive();
+    /** The database's text for the vessel's last failed statement. */
+    juce::String getLastError() const { return db.lastError; }
     void toggleSelected();
     void setSelected (bool on);
     bool isSelected() const { return selected; }
