@@ -192,6 +192,14 @@ TEST_F (PlanWindowDb, WarehouseListFillsTheChooserAndLoadsTheChosenOne)
     pump (50);   // the chooser's change arrives later and loads the plan
     ASSERT_NE (window.getCanvas(), nullptr);
     EXPECT_EQ (window.getCanvas()->getSkladisce().ime, "Drugo");
+
+    // asking again rebuilds the plan of the same warehouse: a new canvas
+    const juce::Component::SafePointer<juce::Component> before (window.getCanvas());
+    window.setArraySkladisca();
+    pump (50);
+    EXPECT_EQ (before.getComponent(), nullptr);
+    ASSERT_NE (window.getCanvas(), nullptr);
+    EXPECT_EQ (window.getCanvas()->getSkladisce().id, kDrugo);
 }
 
 TEST_F (PlanWindowDb, KeysReachTheCanvasAndTheViewFollows)
@@ -348,4 +356,41 @@ TEST_F (PlanWindowDb, ZoomSliderRescalesAtOnce)
     EXPECT_FLOAT_EQ (window.getCanvas()->getZoom(), (float) z);
     EXPECT_EQ (tile->getWidth(), (int) ((double) (float) z * 10.0));
     EXPECT_FALSE (settings().containsKey (SkladisceGUI::zoomKey (kGlavno)));   // stored only on close
+}
+
+TEST_F (PlanWindowDb, DoubleClickOpensOneManagerWhoseAnswerRebuildsThePlan)
+{
+    addEntry (kGlavno, kKarton, 1, 0, 0);
+    wtest::RecordingContent* opened = nullptr;
+    int made = 0;
+    Artikel::setManagerFactory ([&] (const Hramba& entry) -> VindorWindowAction* {
+        ++made;
+        EXPECT_EQ (entry.artikel.id, kKarton);
+        return opened = new wtest::RecordingContent();
+    });
+    PlanWindow window;
+    OnScreen screen (window);
+    window.show (kGlavno);
+    auto* tile = window.getCanvas()->getArtikli()[0];
+
+    tile->mouseDoubleClick (wtest::mouseAt (*tile, 20, 20, 2));
+    ASSERT_NE (tile->currentChild.get(), nullptr);
+    auto* manager = dynamic_cast<VindorWindow*> (tile->currentChild.get());
+    ASSERT_NE (manager, nullptr);
+    EXPECT_EQ (manager->getTitle(), TRANS ("ArtikelManager") + " Karton");
+    EXPECT_NE (wtest::windowButton (*manager, TRANS ("Close")), nullptr);
+    EXPECT_NE (wtest::windowButton (*manager, TRANS ("Print")), nullptr);
+    EXPECT_NE (wtest::windowButton (*manager, TRANS ("Insert")), nullptr);
+
+    tile->mouseDoubleClick (wtest::mouseAt (*tile, 20, 20, 2));   // one manager per tile
+    EXPECT_EQ (made, 1);
+
+    window.calls.clear();
+    opened->notifyKWindowListener();   // the manager reports back
+    EXPECT_EQ (window.calls, juce::StringArray ({ "save" }));
+    pump (80);   // the chooser's change reloads the plan; the manager closes
+    EXPECT_EQ (wtest::openWindowCount(), 0);
+    ASSERT_NE (window.getCanvas(), nullptr);
+    EXPECT_EQ (window.getCanvas()->getArtikli().size(), 1);
+    Artikel::setManagerFactory (nullptr);
 }
