@@ -1,6 +1,7 @@
 #pragma once
 // One grape variety as it travels between windows (copied by value, embedded in declarations,
-// wines and batches). Only the texts are set by construction: whoever makes one fills the numbers.
+// wines and batches). A default record holds zeros and empty texts, so whoever makes one fills
+// the numbers; the empty record that pickers and slots hand out (id -1) comes from empty().
 #include <juce_core/juce_core.h>
 
 class SortaRecord
@@ -14,7 +15,7 @@ public:
     bool operator== (const SortaRecord& other) const;
     bool operator!= (const SortaRecord& other) const { return ! (*this == other); }
 
-    int id = -1;
+    int id = 0;
     juce::String sorta;
     juce::String okrajsano;
     int barva = 0;

@@ -2,6 +2,6 @@
 
 TipizacijaRecord::TipizacijaRecord()
 {
-    // The declared variety of an empty declaration is zero, not the variety record's -1.
+    // An empty declaration declares no variety (zero), never the pickers' empty record (-1).
     sorta.id = 0;
 }
