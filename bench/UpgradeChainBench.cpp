@@ -106,6 +106,8 @@ struct Version20
     {
         SqlitetoXml::disconnect();
         setAppProperties (nullptr);
+        // Written now, not when the member ends after the folder is gone, which would make it again.
+        settings.closeFiles();
         folder.deleteRecursively();
     }
 };
@@ -181,6 +183,8 @@ struct Version16
     {
         SqlitetoXml::disconnect();
         setAppProperties (nullptr);
+        // Written now, not when the member ends after the folder is gone, which would make it again.
+        settings.closeFiles();
         folder.deleteRecursively();
     }
 };
