@@ -7,6 +7,7 @@
 #include "db/SchemaSteps.h"
 #include "db/SqlitetoXml.h"
 #include "db/UpgradeChain.h"
+#include "db/UpgradeJournal.h"
 
 #include <gtest/gtest.h>
 
@@ -532,10 +533,11 @@ namespace
 constexpr const char* kKillDbVariable = "VINDORO_KILL_TEST_DB";
 constexpr const char* kKillResourcesVariable = "VINDORO_KILL_TEST_RESOURCES";
 
-/** What start-up does with an older database: the schema chain from the stored version, then the
-    maintenance chain from the stored level. */
+/** What start-up does with an older database: a journal mode a cut-off run left is set right,
+    then the schema chain runs from the stored version and the maintenance chain from the stored level. */
 void upgradeAsAtStart (UpgradeChain::Result* schemaResult = nullptr)
 {
+    vindoro::UpgradeJournal::restoreAfterCutOffRun();
     juce::int64 version = 0, level = 0;
     {
         SqlitetoXml q;
@@ -553,7 +555,7 @@ void upgradeAsAtStart (UpgradeChain::Result* schemaResult = nullptr)
 
 bool isChainMark (const juce::String& line)
 {
-    return line.contains ("<SqlitetoXml::sqlQueryNA>") || line.contains ("<DbTransaction>");
+    return line.contains ("<SqlitetoXml::sqlQueryNA>") || line.contains ("<DbTransaction>") || line.contains ("<UpgradeJournal>");
 }
 
 /** Writes a mark for every statement straight to the standard output, unbuffered, so a parent
@@ -709,5 +711,8 @@ TEST (UpgradeChainKill, KilledAtRandomPointsTheNextStartStillReachesTheShippedSc
         EXPECT_EQ (vtest::describeSchema (db.file()), vtest::describeSchema (vtest::shippedDatabase()));
         EXPECT_EQ (vtest::createTexts (db.file()), vtest::createTexts (vtest::shippedDatabase()));
         EXPECT_EQ (everything (db), reference) << kills << " kills";
+        // The file is back in the rollback journal it had, its header field free again.
+        EXPECT_EQ (db.value ("PRAGMA journal_mode"), "delete");
+        EXPECT_EQ (db.value ("PRAGMA user_version"), "0");
     }
 }
