@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/Log.h"
 #include "frame/LookAndFeel_Vindor.h"
+#include "app/PropertiesVindor.h"
 #include "app/MainWindowCallback.h"
 #include "frame/MessageBoxes.h"
 #include "core/ProductInfo.h"
@@ -170,10 +171,16 @@ bool ApplicationStartup::initialise (Targets targets)
     {
         lookAndFeel = std::make_unique<LookAndFeel_Vindor>();
         LookAndFeel::setDefaultLookAndFeel (lookAndFeel.get());
+        PropertiesVindor::offerLookAndFeel (lookAndFeel.get());
     }
 
     vindoro::wireBoardWindows();
     mainWindowCallback = new MainWindowCallback (vindoro::startup::mainWindowTitle (settings.getValue ("uporabnik")));
+
+    // The settings page built with the main window owns the look-and-feel from now on.
+    if (lookAndFeel != nullptr && PropertiesVindor::wasOfferTaken())
+        (void) lookAndFeel.release();
+    PropertiesVindor::offerLookAndFeel (nullptr);
     mainWindowCallback->getWindow().toFront (true);
 
     auto& updates = vindoro::UpdateChecker::getInstance();
