@@ -72,8 +72,11 @@ TEST (SettingsPagesPictureTest, ThreePagesWithOneSectionOpen)
             if (shot.section >= 0)
             {
                 auto* section = wtest::findChild<VindorPropertyPanel> (*page)->getTitledSection (shot.section);
-                const auto title = section->getScreenPosition() - window.getScreenPosition();
-                EXPECT_NE (image.getPixelAt (title.x + 3, title.y + section->getTitleHeight() / 2), left) << shot.name;
+                ASSERT_TRUE (section->isSectionOpen());
+                auto* firstRow = section->getChildComponent (section->getNumChildComponents() - 1);
+                ASSERT_TRUE (firstRow != nullptr && firstRow->isShowing());
+                const auto row = firstRow->getScreenBounds().getCentre() - window.getScreenPosition();
+                EXPECT_NE (image.getPixelAt (row.x, row.y), left) << shot.name << ": the open section's first row";
             }
         }
 

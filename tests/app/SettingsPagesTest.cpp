@@ -38,7 +38,7 @@ juce::Array<juce::PropertyComponent*> rowsOf (juce::Component* section)
     if (section != nullptr)
         for (auto* child : section->getChildren())
             if (auto* row = dynamic_cast<juce::PropertyComponent*> (child))
-                rows.add (row);
+                rows.insert (0, row);   // a section adds its rows last first
     return rows;
 }
 
@@ -46,7 +46,11 @@ juce::StringArray rowNames (juce::Component* section)
 {
     juce::StringArray names;
     for (auto* row : rowsOf (section))
-        names.add (row->getName());
+    {
+        // A settings-bound row is named after its key; the label shown is its inner row's.
+        auto* bound = dynamic_cast<SettingsPropertyComponent*> (row);
+        names.add (bound != nullptr && bound->getEditor() != nullptr ? bound->getEditor()->getName() : row->getName());
+    }
     return names;
 }
 
