@@ -13,11 +13,13 @@
 #include "frame/ButtonRecord.h"
 #include "frame/KWManager.h"
 #include "frame/LookAndFeel_Vindor.h"
+#include "invoices/gui/PregledBazeKlavzule.h"
 #include "partners/PartnersDb.h"
 #include "partners/gui/PartnerWindows.h"
 #include "partners/gui/PregledBazeStranka.h"
 #include "partners/gui/StrankaValButton.h"
 #include "platform/ComPortDriver.h"
+#include "platform/gui/UpdateChecker.h"
 #include "reports/gui/PregledBazeDDV.h"
 #include "support/ScriptedAnswerer.h"
 #include "widgets/RangeCheckedSliderPropertyComponent.h"
@@ -578,6 +580,24 @@ TEST_F (SettingsPages, TheAboutPageShowsTheVersionReadOnly)
     EXPECT_FALSE (update->getLabel().isEditable());
     EXPECT_EQ (update->getButtonText(), TRANS ("update_button_action"));
     EXPECT_EQ (update->getName(), TRANS ("update_button"));
+
+    // The button asks the program's update checker, whose answer is shown even when it failed.
+    auto& checker = vindoro::UpdateChecker::getInstance();
+    int answersShown = 0;
+    bool userAsked = false;
+    checker.setNotifier ([&] (vindoro::UpdateChecker::Outcome, const vindoro::UpdateChecker::Release&, bool asked)
+                         {
+                             ++answersShown;
+                             userAsked = asked;
+                         });
+    checker.setAppcastUrl ("https://127.0.0.1:1/appcast.xml");
+    clickButtonOf (*update);
+    for (int i = 0; i < 100 && answersShown == 0; ++i)
+        pump (50);
+    EXPECT_EQ (answersShown, 1);
+    EXPECT_TRUE (userAsked);
+    checker.cleanUp();
+    checker.setNotifier (nullptr);
 }
 
 // The user picker in the running main window: the pick is the user of this run and of the next.
@@ -682,4 +702,31 @@ TEST_F (SettingsPages, PickingTheCompanyEndsTheStartUpWarning)
     DatabaseStartupChecks::run();
     EXPECT_FALSE (askedTitles().joinIntoString ("|").contains (TRANS ("ERROR.MAIN.008"))) << askedTitles().joinIntoString ("|");
     EXPECT_EQ (getPodjetje().id, (int) kCompany);
+}
+
+TEST_F (SettingsPages, TheClauseButtonOpensTheClausesToReadThenToEdit)
+{
+    auto& p = programPage();
+    clickTitle (p.getPanel(), 7);
+    auto* clauses = row (7, 7);
+    ASSERT_NE (clauses, nullptr);
+    auto& opener = *dynamic_cast<VindorWindowSetup*> (clauses);
+    clickButtonOf (*clauses);
+    auto* reading = childOf (opener);
+    ASSERT_NE (reading, nullptr);
+    EXPECT_EQ (reading->getTitle(), "ddv_klavzule");
+    auto* browser = contentOf<PregledBazeKlavzule> (reading);
+    ASSERT_NE (browser, nullptr);
+    EXPECT_FALSE (browser->isEditable());
+    EXPECT_EQ (buttonsOf (reading), texts ({ TRANS ("Close"), TRANS ("Print"), TRANS ("Editing") }));
+    clickButtonOf (*clauses);
+    EXPECT_EQ (childOf (opener), reading) << "one clause window at a time";
+
+    press (reading, TRANS ("Editing"));
+    auto* editing = childOf (opener);
+    ASSERT_NE (editing, nullptr);
+    ASSERT_NE (editing, reading);
+    ASSERT_NE (contentOf<PregledBazeKlavzule> (editing), nullptr);
+    EXPECT_TRUE (contentOf<PregledBazeKlavzule> (editing)->isEditable());
+    EXPECT_EQ (buttonsOf (editing), texts ({ TRANS ("Cancel"), TRANS ("Save"), TRANS ("Edit"), TRANS ("Delete"), TRANS ("Insert") }));
 }
