@@ -730,3 +730,34 @@ TEST_F (SettingsPages, TheClauseButtonOpensTheClausesToReadThenToEdit)
     EXPECT_TRUE (contentOf<PregledBazeKlavzule> (editing)->isEditable());
     EXPECT_EQ (buttonsOf (editing), texts ({ TRANS ("Cancel"), TRANS ("Save"), TRANS ("Edit"), TRANS ("Delete"), TRANS ("Insert") }));
 }
+
+// From the main window, as a person does it: the "Settings" tab, a section, a choice; the
+// settings file on disk holds the change.
+TEST_F (SettingsPages, AChoiceOnTheSettingsTabReachesTheSettingsFile)
+{
+    auto* callback = new MainWindowCallback ("Vindoro");
+    auto& window = callback->getWindow();
+    pump();
+    auto* board = window.getContent();
+    board->removeIntroScreen();
+    auto* tabs = board->getTabs();
+    auto* settingsTab = tabs->getTabbedButtonBar().getTabButton (1);
+    ASSERT_NE (settingsTab, nullptr);
+    EXPECT_EQ (settingsTab->getButtonText(), TRANS ("Settings"));
+    settingsTab->triggerClick();
+    pump();
+    auto* program = dynamic_cast<PropertiesVindor*> (tabs->getCurrentContentComponent());
+    ASSERT_NE (program, nullptr);
+    ASSERT_TRUE (program->isShowing());
+
+    clickTitle (program->getPanel(), 5);
+    EXPECT_TRUE (program->getPanel().isSectionOpen (5));
+    auto* reference = rowsOf (program->getPanel().getTitledSection (5))[0];
+    ASSERT_TRUE (reference != nullptr && reference->isShowing());
+    pick (*reference, TRANS ("sklic_mode_2"));
+    settings().saveIfNeeded();
+    EXPECT_EQ (storedOnDisk (settings().getFile(), "sklic_mode"), "10");
+
+    KWManager::getInstance()->endKWindow (&window, 0);
+    pump();
+}
