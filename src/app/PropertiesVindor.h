@@ -55,7 +55,8 @@ private:
     SortaButtonPropertyComponent* whiteVariety = nullptr;
     SortaButtonPropertyComponent* redVariety = nullptr;
     std::unique_ptr<VindorPropertyPanel> panel;
-    juce::Component* owner = nullptr;
+    // Weak: the page may outlive its board while the style it owns is being taken off it.
+    juce::Component::SafePointer<juce::Component> owner;
     std::unique_ptr<juce::LookAndFeel> ownedLookAndFeel;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PropertiesVindor)
