@@ -661,7 +661,12 @@ TEST (UpgradeChainKill, DISABLED_ChildRunsTheChainOnTheNamedFile)
     upgradeAsAtStart();
 }
 
-TEST (UpgradeChainKill, KilledAtRandomPointsTheNextStartStillReachesTheShippedSchema)
+// One seed a test, so that each runs in its own process within the suite's time limit.
+class UpgradeChainKillSeed : public ::testing::TestWithParam<unsigned>
+{
+};
+
+TEST_P (UpgradeChainKillSeed, KilledAtRandomPointsTheNextStartStillReachesTheShippedSchema)
 {
     const auto resources = vtest::resourcesFolder();   // the real post-office lines of step 16 to 17
 
@@ -680,7 +685,7 @@ TEST (UpgradeChainKill, KilledAtRandomPointsTheNextStartStillReachesTheShippedSc
     }
     ASSERT_GT (statements, 500);   // the post-office lines alone are more
 
-    for (unsigned seed : { 11u, 23u, 37u, 41u, 59u })
+    const unsigned seed = GetParam();
     {
         SCOPED_TRACE ("seed " + juce::String (seed));
         std::mt19937 random (seed);
@@ -716,3 +721,5 @@ TEST (UpgradeChainKill, KilledAtRandomPointsTheNextStartStillReachesTheShippedSc
         EXPECT_EQ (db.value ("PRAGMA user_version"), "0");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P (Seeds, UpgradeChainKillSeed, ::testing::Values (11u, 23u, 37u, 41u, 59u));

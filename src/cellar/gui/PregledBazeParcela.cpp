@@ -35,17 +35,6 @@ PregledBazeParcela::PregledBazeParcela (bool canEdit)
 
 PregledBazeParcela::~PregledBazeParcela() = default;
 
-void PregledBazeParcela::reloadData()
-{
-    // The query has no order of its own: the header's sort is what the person sees.
-    sqlQuery (query);
-    auto& header = getTable().getHeader();
-    if (header.getSortColumnId() > 0)
-        sortOrderChanged (header.getSortColumnId(), header.isSortedForwards());
-    updateTableContent();
-    selectReferencedRow();
-}
-
 ParcelaRecord PregledBazeParcela::interpretXml (const juce::XmlElement* row)
 {
     return interpretParcelaXml (row);
@@ -117,22 +106,7 @@ bool PregledBazeParcela::deleteAction()
     }
     if (! deleteSelectedRows ("parcela"))
         return true;
-    const int saved = saveDeleted ("parcelaid");
-    invalidateRowIndex();
-    if (saved < 0)
-    {
-        // Nothing was switched off: the rows must not look deleted.
-        vindoro::vlog ("PregledBazeParcela::deleteAction", "ERROR: " + lastError);
-        reloadData();
-        setErrorMessage (lastError);
-        return false;
-    }
-    if (saved > 0)
-        reloadData();
-    else
-        updateTableContent();
-    repaint();
-    return true;
+    return switchOffMarkedRows ("parcelaid", "PregledBazeParcela::deleteAction") >= 0;
 }
 
 void PregledBazeParcela::changeListenerCallback (juce::ChangeBroadcaster* source)

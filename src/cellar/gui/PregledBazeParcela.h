@@ -17,8 +17,6 @@ public:
     static const TableColumnSpec& columnSpec();
 
     // PregledBaze
-    /** Reruns the query and keeps the rows in the header's order. */
-    void reloadData() override;
     bool deleteAction() override;
     void cellClicked (int row, int columnId, const juce::MouseEvent& event) override;
 

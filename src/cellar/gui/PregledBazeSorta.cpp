@@ -33,15 +33,6 @@ const TableColumnSpec& PregledBazeSorta::columnSpec()
     return spec;
 }
 
-void PregledBazeSorta::reloadData()
-{
-    sqlQuery (getQuery());
-    const auto& header = getTable().getHeader();
-    sortOrderChanged (header.getSortColumnId(), header.isSortedForwards());
-    updateTableContent();
-    selectReferencedRow();
-}
-
 juce::Component* PregledBazeSorta::refreshComponentForCell (int row, int columnId, bool, juce::Component* existing)
 {
     if (columnId != kBarvaColumn)
@@ -121,35 +112,9 @@ bool PregledBazeSorta::deleteAction()
         setErrorMessage (TRANS ("ni izbrane sorte"));
         return false;
     }
-    juce::Array<juce::XmlElement*> rows;
-    const auto selected = getTable().getSelectedRows();
-    for (int i = 0; i < selected.size(); ++i)
-        if (auto* row = rowAt (selected[i]))
-            rows.add (row);
-    if (rows.isEmpty())
-        rows.add (getSelectedRow());
-
     if (! deleteSelectedRows ("sorta"))
         return true;
-
-    const int saved = saveDeleted ("id");
-    invalidateRowIndex();
-    if (saved < 0)
-    {
-        // Nothing was switched off: the rows must not stay looking deleted.
-        vindoro::vlog ("PregledBazeSorta::deleteAction", "ERROR: " + lastError);
-        for (auto* row : rows)
-            SQLtoXml::setDeleted (row, false);
-        updateTableContent();
-        setErrorMessage (lastError);
-        return false;
-    }
-    if (saved > 0)
-        reloadData();
-    else
-        updateTableContent();
-    repaint();
-    return true;
+    return switchOffMarkedRows ("id", "PregledBazeSorta::deleteAction") >= 0;
 }
 
 void PregledBazeSorta::reportStored (juce::XmlElement* row)

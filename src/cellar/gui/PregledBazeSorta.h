@@ -18,9 +18,6 @@ public:
     static const TableColumnSpec& columnSpec();
 
     // PregledBaze
-    /** Reruns the query and keeps the rows in the header's order, so a stored variety shows in
-        its place by name. */
-    void reloadData() override;
     bool deleteAction() override;
     void cellClicked (int row, int columnId, const juce::MouseEvent& event) override;
     juce::Component* refreshComponentForCell (int row, int columnId, bool selected, juce::Component* existing) override;

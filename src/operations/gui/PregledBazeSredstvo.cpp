@@ -29,17 +29,6 @@ PregledBazeSredstvo::PregledBazeSredstvo (int mask, bool canEdit)
 
 PregledBazeSredstvo::~PregledBazeSredstvo() = default;
 
-void PregledBazeSredstvo::reloadData()
-{
-    // The query has no order of its own: the header's sort is what the person sees.
-    sqlQuery (query);
-    auto& header = getTable().getHeader();
-    if (header.getSortColumnId() > 0)
-        sortOrderChanged (header.getSortColumnId(), header.isSortedForwards());
-    updateTableContent();
-    selectReferencedRow();
-}
-
 SredstvoRecord PregledBazeSredstvo::interpretXml (const juce::XmlElement* row)
 {
     return interpretSredstvoXml (row);
@@ -93,17 +82,7 @@ bool PregledBazeSredstvo::deleteAction()
     }
     if (! deleteSelectedRows ("oznaka"))
         return false;
-    const int saved = saveDeleted ("id");
-    invalidateRowIndex();
-    if (saved < 0)
-    {
-        vindoro::vlog ("PregledBazeSredstvo::deleteAction", "ERROR: " + lastError);
-        reloadData();
-        setErrorMessage (lastError);
-        return false;
-    }
-    updateTableContent();
-    return true;
+    return switchOffMarkedRows ("id", "PregledBazeSredstvo::deleteAction") >= 0;
 }
 
 bool PregledBazeSredstvo::cancelAction()

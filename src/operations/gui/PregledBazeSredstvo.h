@@ -18,8 +18,6 @@ public:
     static const TableColumnSpec& columnSpec();
 
     void updateTableContent() override;
-    /** Reruns the query and keeps the rows in the header's order. */
-    void reloadData() override;
     bool deleteAction() override;
     bool editAction() override;
     bool insertAction() override;
