@@ -101,16 +101,17 @@ TEST_F (WineCareFromTheBoard, PickedVesselLosesTheTypedLitresAndTheWindowCloses)
     EXPECT_EQ (care->cena.toString(), "2.50");
     EXPECT_EQ ((int) care->ddv.getValue(), 7);
 
-    // a loss above the stock is refused and nothing is written
-    care->kalo = "300.01";
+    // a negative price is refused and nothing is written
+    care->kalo = "1.25";
+    care->cena = "-1";
     answers.then (1);
     pressOk();
     ASSERT_EQ (answers.asked.size(), 2u);
-    EXPECT_TRUE (answers.asked[1].message.startsWith ("Error occured: Kalo je vecji od zaloge")) << answers.asked[1].message;
+    EXPECT_TRUE (answers.asked[1].message.startsWith ("Error occured: Cena artikla ni podana!")) << answers.asked[1].message;
     EXPECT_EQ (entries(), 0);
     ASSERT_NE (board->getOpenWindow (2), nullptr);
 
-    care->kalo = "1.25";
+    care->cena = "2.50";
     care->opombe = "bentonit";
     pressOk();
     EXPECT_EQ (answers.asked.size(), 2u);
