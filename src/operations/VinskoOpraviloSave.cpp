@@ -114,11 +114,12 @@ VinskoOpraviloResult VinskoOpraviloSave::save (SQLtoXml& db, const VinskoOpravil
     // are settled in hundredths and the leftover hundredths go to the wines that hold most.
     std::vector<WineShare> wines;
     {
-        std::unique_ptr<juce::XmlElement> rows (db.sqlQuery ("SELECT vino,volumen FROM zaloga WHERE posoda="
-                                                             + juce::String (unchanged.id) + " ORDER BY volumen DESC, id"));
-        if (rows == nullptr)
+        const auto rows = db.sqlFetch ("SELECT vino,volumen FROM zaloga WHERE posoda=" + juce::String (unchanged.id)
+                                       + " ORDER BY volumen DESC, id");
+        const auto* data = rows != nullptr ? rows->getChildByName ("DATA") : nullptr;
+        if (data == nullptr)
             return fail ("belezenje vinopravilo ni uspela", "ERROR: zaloge posode ni mogoce prebrati");
-        for (auto* row : rows->getChildIterator())
+        for (auto* row : data->getChildIterator())
         {
             WineShare w;
             w.vino = row->getIntAttribute ("vino");
