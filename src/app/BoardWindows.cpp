@@ -2,6 +2,7 @@
 
 #include "app/MainContentComponent.h"
 #include "cellar/gui/KletEditor.h"
+#include "operations/gui/VinskoOpravilo.h"
 #include "partners/gui/StrankaWindows.h"
 
 namespace vindoro
@@ -10,6 +11,7 @@ namespace
 {
 constexpr int kCellarsBoardCode = 5;   // "Kleti"
 constexpr int kPartiesBoardCode = 11;  // "Stranke"
+constexpr int kWineCareBoardCode = 3;  // "Opravilo"
 } // namespace
 
 void wireBoardWindows()
@@ -17,5 +19,6 @@ void wireBoardWindows()
     StrankaWindows::install();
     MainContentComponent::setLauncher (kPartiesBoardCode, StrankaWindows::launchRegister);
     MainContentComponent::setLauncher (kCellarsBoardCode, launchKletEditor);
+    MainContentComponent::setLauncher (kWineCareBoardCode, launchVinskoOpravilo);
 }
 } // namespace vindoro
