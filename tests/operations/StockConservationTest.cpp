@@ -237,7 +237,7 @@ private:
         EXPECT_EQ (reader.value ("SELECT IFNULL(SUM(" + h + "),0) FROM pretok WHERE smer=2 AND glavna=" + entry), juce::String (loss));
         EXPECT_EQ (reader.value ("SELECT COUNT(*) FROM pretok WHERE smer=1 AND glavna=" + entry), "0");
         EXPECT_EQ (reader.value ("SELECT IFNULL(SUM(" + h + "),0) FROM kalo WHERE glavna=" + entry), juce::String (loss));
-        EXPECT_EQ (reader.value ("SELECT COUNT(*) || '|' || IFNULL(SUM(" + h + "),0) FROM vinopravilo WHERE glavna=" + entry),
+        EXPECT_EQ (reader.rows ("SELECT COUNT(*) || '|' || IFNULL(SUM(" + h + "),0) FROM vinopravilo WHERE glavna=" + entry).joinIntoString ("\n"),
                    juce::String ((int) held.size()) + "|" + juce::String (stock));
         for (auto& w : held)
         {

@@ -109,7 +109,7 @@ TEST_F (VinskoOpraviloSaveTest, LossIsSpreadOverTheWinesInHundredths)
         // the outflows are the loss rows, nothing else leaves the vessel
         EXPECT_EQ (rows ("SELECT vino,printf('%.2f',volumen) FROM pretok WHERE smer=2 AND glavna=" + juce::String (result.glavna)
                          + " ORDER BY vino"), c.losses);
-        EXPECT_EQ (value ("SELECT printf('%.2f',cena) || '|' || ddv FROM posoda WHERE id=5"), "1.50|7");
+        EXPECT_EQ (rows ("SELECT printf('%.2f',cena) || '|' || ddv FROM posoda WHERE id=5").joinIntoString ("\n"), "1.50|7");
     }
 }
 
@@ -154,7 +154,7 @@ TEST_F (VinskoOpraviloSaveTest, DeclarationFollowsTheSection)
     in.declaredGrade = 4;
     auto result = VinskoOpraviloSave::save (db, in);
     ASSERT_TRUE (result.ok) << result.error;
-    EXPECT_EQ (value ("SELECT t.sorta || '|' || t.letnik || '|' || t.kvaliteta || '|' || t.glavna FROM posoda p JOIN tipizacija t ON t.id=p.tipizacija WHERE p.id=5"),
+    EXPECT_EQ (rows ("SELECT t.sorta || '|' || t.letnik || '|' || t.kvaliteta || '|' || t.glavna FROM posoda p JOIN tipizacija t ON t.id=p.tipizacija WHERE p.id=5").joinIntoString ("\n"),
                "2|2016|4|" + juce::String (result.glavna));
     const auto declarations = value ("SELECT COUNT(*) FROM tipizacija");
 
@@ -172,7 +172,7 @@ TEST_F (VinskoOpraviloSaveTest, DeclarationFollowsTheSection)
     in = input ("0");
     result = VinskoOpraviloSave::save (db, in);
     ASSERT_TRUE (result.ok) << result.error;
-    EXPECT_EQ (value ("SELECT t.sorta || '|' || t.letnik || '|' || t.kvaliteta FROM posoda p JOIN tipizacija t ON t.id=p.tipizacija WHERE p.id=5"),
+    EXPECT_EQ (rows ("SELECT t.sorta || '|' || t.letnik || '|' || t.kvaliteta FROM posoda p JOIN tipizacija t ON t.id=p.tipizacija WHERE p.id=5").joinIntoString ("\n"),
                "1|0|2");
 }
 

@@ -117,7 +117,7 @@ TEST_F (WineCareFromTheBoard, PickedVesselLosesTheTypedLitresAndTheWindowCloses)
     pressOk();
     EXPECT_EQ (answers.asked.size(), 2u);
     EXPECT_EQ (board->getOpenWindow (2), nullptr);
-    EXPECT_EQ (value ("SELECT opravilo || '|' || opomba FROM glavna ORDER BY id DESC LIMIT 1"), "30|bentonit");
+    EXPECT_EQ (rows ("SELECT opravilo || '|' || opomba FROM glavna ORDER BY id DESC LIMIT 1").joinIntoString ("\n"), "30|bentonit");
     EXPECT_EQ (rows ("SELECT vino,printf('%.2f',volumen) FROM kalo"), juce::StringArray ({ "8|1.25" }));
     EXPECT_EQ (rows ("SELECT posoda,vino,printf('%.2f',volumen) FROM vinopravilo"), juce::StringArray ({ "6|8|300.00" }));
     EXPECT_EQ (value ("SELECT printf('%.2f',volumen) FROM zaloga WHERE posoda=6"), "298.75");
