@@ -45,6 +45,7 @@ public:
     VindorPropertyPanel& getPanel() { return *panel; }
     ParcelaButtonPropertyComponent& getParcelRow() { return *parcelRow; }
     SortaButtonPropertyComponent& getVarietyRow() { return *varietyRow; }
+    VolumeSliderPropertyComponent& getMustRow() { return *mostaRow; }
     /** The value holders behind the rows, for the tests that drive the window. */
     juce::Value grozdja, letnik, stanje, mosta, tipLetnik, kvaliteta, datum, ddv, cena, opombe;
 
