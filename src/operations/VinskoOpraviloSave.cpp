@@ -8,7 +8,6 @@
 #include "operations/Glavna.h"
 #include "operations/Opravilo.h"
 #include "operations/WineTransfer.h"
-#include "operations/analiza.h"
 
 using vindoro::Amount;
 using vindoro::Litres;
@@ -23,29 +22,6 @@ struct WineShare
     Litres volumen;
     Litres loss;
 };
-
-template <Treatment K>
-int storeKind (const TreatmentValues& values, int agent, double litres, int entry)
-{
-    return TreatmentRecord<K>::storeToDB (static_cast<const TreatmentValuesOf<K>&> (values), agent, litres, entry).id;
-}
-
-int storeTreatment (const TreatmentValues& values, int agent, double litres, int entry)
-{
-    switch (values.kind().treatment)
-    {
-        case Treatment::sladkanje:     return storeKind<Treatment::sladkanje> (values, agent, litres, entry);
-        case Treatment::ciscenje:      return storeKind<Treatment::ciscenje> (values, agent, litres, entry);
-        case Treatment::kvasovke:      return storeKind<Treatment::kvasovke> (values, agent, litres, entry);
-        case Treatment::encimi:        return storeKind<Treatment::encimi> (values, agent, litres, entry);
-        case Treatment::zascita:       return storeKind<Treatment::zascita> (values, agent, litres, entry);
-        case Treatment::filtracija:    return storeKind<Treatment::filtracija> (values, agent, litres, entry);
-        case Treatment::korekcija:     return storeKind<Treatment::korekcija> (values, agent, litres, entry);
-        case Treatment::stabilizacija: return storeKind<Treatment::stabilizacija> (values, agent, litres, entry);
-        case Treatment::maceracija:    return storeKind<Treatment::maceracija> (values, agent, litres, entry);
-    }
-    return -2;
-}
 
 /** A typed amount: the language's or either separator, digits past the hundredths cut; an empty
     or unreadable text is 0, as the number rows read it. */
@@ -154,27 +130,16 @@ VinskoOpraviloResult VinskoOpraviloSave::save (SQLtoXml& db, const VinskoOpravil
         return fail ("DDV artikla ni podan!", "WARNING: ddv ni izbran");
     setSetting ("OdprtoAddArtikel:ddvizdelka", in.ddv);
 
-    for (const auto* values : in.treatments)
-        if (values != nullptr && in.agents[(size_t) values->kind().slot - 1].id > 0)
-        {
-            const auto reason = values->checkNumbers();
-            if (reason.isNotEmpty())
-            {
-                vindoro::vlog (kMethod, "WARNING: " + reason);
-                result.error = reason;
-                return result;
-            }
-        }
-    if (in.analiza != nullptr)
-    {
-        const auto reason = in.analiza->checkNumbers();
-        if (reason.isNotEmpty())
+    std::array<int, 9> agentIds {};
+    for (size_t i = 0; i < agentIds.size(); ++i)
+        agentIds[i] = in.agents[i].id;
+    if (in.extras != nullptr)
+        if (const auto reason = in.extras->checkNumbers (agentIds); reason.isNotEmpty())
         {
             vindoro::vlog (kMethod, "WARNING: " + reason);
             result.error = reason;
             return result;
         }
-    }
 
     DbTransaction transaction;
     auto abort = [&transaction, &fail] (const char* key, const juce::String& log)
@@ -221,27 +186,13 @@ VinskoOpraviloResult VinskoOpraviloSave::save (SQLtoXml& db, const VinskoOpravil
     if (! db.sqlQueryNA ("UPDATE posoda SET cena=" + price.toSql() + ",ddv=" + juce::String (in.ddv) + " WHERE id=" + vesselId))
         return abort ("belezenje vinopravilo ni uspela", "ERROR:Spememba tipizacije ni uspela");
 
-    const double treated = stock.toDouble();
-    for (const auto* values : in.treatments)
+    juce::String extrasError;
+    if (in.extras != nullptr && ! in.extras->store (agentIds, stock.toDouble(), glavna, extrasError))
     {
-        if (values == nullptr)
-            continue;
-        const auto& kind = values->kind();
-        const int agent = in.agents[(size_t) kind.slot - 1].id;
-        if (agent <= 0)
-            continue;
-        if (storeTreatment (*values, agent, treated, glavna) < 1)
-        {
-            const auto key = kind.failureKey();
-            transaction.rollback();
-            vindoro::vlog (kMethod, "ERROR: " + key);
-            result.error = TRANS (key);
-            return result;
-        }
+        transaction.rollback();
+        result.error = extrasError.isNotEmpty() ? extrasError : TRANS ("belezenje vinopravilo ni uspela");
+        return result;
     }
-
-    if (in.analiza != nullptr && analiza::storeToDB (*in.analiza, glavna).id < 0)
-        return abort ("belezenje vinopravilo ni uspela", "ERROR: analiza ni shranjena");
 
     if (! transaction.isStillOpen() || ! transaction.commit())
         return fail ("belezenje vinopravilo ni uspela", "ERROR: " + transaction.getLastError());

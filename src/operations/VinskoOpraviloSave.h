@@ -7,9 +7,8 @@
 #include "cellar/PosodaListener.h"
 #include "cellar/SortaRecord.h"
 #include "core/DateTime.h"
-#include "operations/AnalizaValues.h"
 #include "operations/SredstvoRecord.h"
-#include "operations/TreatmentRecords.h"
+#include "operations/WineOperationExtras.h"
 #include <array>
 
 class SQLtoXml;
@@ -28,10 +27,8 @@ struct VinskoOpraviloInput
     juce::String opombe;
     /** The picked agent of every treatment slot (1 sladkanje ... 9 maceracija), id -1 when none. */
     std::array<SredstvoRecord, 9> agents;
-    /** The window's holders in slot order; a null holder is a slot left alone. */
-    std::array<const TreatmentValues*, 9> treatments {};
-    /** The analysis holder; null when the analysis was not asked for. */
-    const AnalizaValues* analiza = nullptr;
+    /** The window's treatment and analysis holders; null stores none of them. */
+    const WineOperationExtras* extras = nullptr;
     /** Gets the fresh vessel when it changed since it was picked (may be null). */
     PosodaListener* window = nullptr;
 };

@@ -180,13 +180,11 @@ TEST_F (VinskoOpraviloSaveTest, OnlyPickedTreatmentsAreStoredWithTheStockBeforeT
 {
     ASSERT_TRUE (exec ("INSERT INTO sredstvo(id,oznaka,opis,tip,active) VALUES (1,'Filter','',32,1)"));
     fill ({ { 7, "60" }, { 8, "40" } });
-    FiltracijaValues filtracija;
-    SladkanjeValues sladkanje;
-    filtracija.opis = "ploscni filter";
-    sladkanje.kolicina = "3";
+    WineOperationExtras extras;
+    extras.filtracija.opis = "ploscni filter";
+    extras.sladkanje.kolicina = "3";
     auto in = input ("1");
-    in.treatments[0] = &sladkanje;
-    in.treatments[5] = &filtracija;
+    in.extras = &extras;
     in.agents[5].id = 1;
     const auto result = VinskoOpraviloSave::save (db, in);
     ASSERT_TRUE (result.ok) << result.error;
@@ -199,22 +197,18 @@ TEST_F (VinskoOpraviloSaveTest, EveryFailedWriteLeavesTheDatabaseAsItWas)
 {
     ASSERT_TRUE (exec ("INSERT INTO sredstvo(id,oznaka,opis,tip,active) VALUES (1,'Sladkor','',1,1),(2,'Filter','',32,1)"));
     fill ({ { 7, "60" }, { 8, "40" }, { 9, "10" } });
-    SladkanjeValues sladkanje;
-    FiltracijaValues filtracija;
-    AnalizaValues analiza;
-    sladkanje.kolicina = "2";
-    filtracija.opis = "filter";
-    analiza.alkohol = "12,5";
+    WineOperationExtras extras;
+    extras.sladkanje.kolicina = "2";
+    extras.filtracija.opis = "filter";
+    extras.analize.alkohol = "12,5";
 
     auto in = input ("1,5");
     in.declarationOpen = true;
     in.declaredVariety.id = 2;
     in.declaredVintage = "2017";
-    in.treatments[0] = &sladkanje;
-    in.treatments[5] = &filtracija;
+    in.extras = &extras;
     in.agents[0].id = 1;
     in.agents[5].id = 2;
-    in.analiza = &analiza;
 
     const auto before = careDump();
     vtest::FaultInjection faults (file(), kCareTables);

@@ -70,17 +70,19 @@ VinskoOpravilo::VinskoOpravilo()
 
     // The rows follow the order the cellar master works in, not the agent slots.
     juce::Array<juce::PropertyComponent*> treatments;
-    for (auto* values : { (TreatmentValues*) &sladkanje, (TreatmentValues*) &zascita, (TreatmentValues*) &ciscenje,
-                          (TreatmentValues*) &kvasovke, (TreatmentValues*) &encimi, (TreatmentValues*) &filtracija,
-                          (TreatmentValues*) &korekcija, (TreatmentValues*) &stabilizacija, (TreatmentValues*) &maceracija })
+    for (auto* values : { (TreatmentValues*) &extras.sladkanje, (TreatmentValues*) &extras.zascita,
+                          (TreatmentValues*) &extras.ciscenje, (TreatmentValues*) &extras.kvasovke,
+                          (TreatmentValues*) &extras.encimi, (TreatmentValues*) &extras.filtracija,
+                          (TreatmentValues*) &extras.korekcija, (TreatmentValues*) &extras.stabilizacija,
+                          (TreatmentValues*) &extras.maceracija })
     {
         values->loadUnits();
         treatments.addArray (createTreatmentProperties (*values, agentTexts[(size_t) values->kind().slot - 1], this));
     }
     panel->addSection (translate ("Opravilo"), treatments, false);
 
-    analiza.loadUnits();
-    panel->addSection (translate ("Analize"), createAnalizaProperties (analiza, this), false);
+    extras.analize.loadUnits();
+    panel->addSection (translate ("Analize"), createAnalizaProperties (extras.analize, this), false);
 
     addAndMakeVisible (*panel);
     setSize (400, 300);
@@ -89,13 +91,6 @@ VinskoOpravilo::VinskoOpravilo()
 VinskoOpravilo::~VinskoOpravilo()
 {
     panel.reset();
-}
-
-std::array<TreatmentValues*, 9> VinskoOpravilo::holders() const
-{
-    auto* self = const_cast<VinskoOpravilo*> (this);
-    return { &self->sladkanje, &self->ciscenje, &self->kvasovke, &self->encimi, &self->zascita,
-             &self->filtracija, &self->korekcija, &self->stabilizacija, &self->maceracija };
 }
 
 void VinskoOpravilo::resized()
@@ -141,14 +136,9 @@ VinskoOpraviloInput VinskoOpravilo::collectInput() const
     in.ddv = (int) ddv.getValue();
     in.datum = dateRow->getDateTime();
     in.opombe = opombe.toString();
-    const auto list = holders();
-    for (size_t i = 0; i < list.size(); ++i)
-    {
+    for (size_t i = 0; i < in.agents.size(); ++i)
         in.agents[i] = getSredstvo ((int) i + 1);
-        in.treatments[i] = list[i];
-    }
-    if (panel->isSectionOpen (analysisSection))
-        in.analiza = &analiza;
+    in.extras = &extras;
     in.window = const_cast<VinskoOpravilo*> (this);
     return in;
 }
@@ -180,10 +170,10 @@ bool VinskoOpravilo::cancelAction()
 
 void VinskoOpravilo::prepareToClose()
 {
-    for (auto* values : holders())
+    for (const auto* values : extras.holders())
         if (values->kind().hasAmount)
             values->saveUnits();
-    analiza.saveUnits();
+    extras.analize.saveUnits();
 }
 
 KWindow* launchVinskoOpravilo (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)

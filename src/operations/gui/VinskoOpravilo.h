@@ -4,9 +4,8 @@
 #include "cellar/PosodaListener.h"
 #include "cellar/SortaListener.h"
 #include "frame/VindorWindowAction.h"
-#include "operations/AnalizaValues.h"
 #include "operations/SredstvoListener.h"
-#include "operations/TreatmentRecords.h"
+#include "operations/WineOperationExtras.h"
 #include <array>
 #include <memory>
 
@@ -48,16 +47,7 @@ public:
 private:
     VinskoOpraviloInput collectInput() const;
 
-    SladkanjeValues sladkanje;
-    CiscenjeValues ciscenje;
-    KvasovkeValues kvasovke;
-    EncimiValues encimi;
-    ZascitaValues zascita;
-    FiltracijaValues filtracija;
-    KorekcijaValues korekcija;
-    StabilizacijaValues stabilizacija;
-    MaceracijaValues maceracija;
-    AnalizaValues analiza;
+    WineOperationExtras extras;
     std::array<juce::Value, 9> agentTexts;
 
     std::unique_ptr<VindorPropertyPanel> panel;
@@ -65,9 +55,6 @@ private:
     VolumeSliderPropertyComponent* kaloRow = nullptr;
     SortaButtonPropertyComponent* varietyRow = nullptr;
     CalendarButtonPropertyComponent* dateRow = nullptr;
-
-    /** The holders in agent-slot order. */
-    std::array<TreatmentValues*, 9> holders() const;
 };
 
 /** Opens the window from the main board. */
