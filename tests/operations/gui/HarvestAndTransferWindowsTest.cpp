@@ -272,3 +272,62 @@ TEST_F (WineWindowsFromTheBoard, ScreenshotsWithTheirSectionsOpen)
     else
         ADD_FAILURE() << "no wine-care window";
 }
+
+TEST_F (WineWindowsFromTheBoard, HarvestVintageOutsideItsRangeIsWarnedAndTakenBack)
+{
+    auto* harvest = openFromBoard<Trgatev> ("Trgatev");
+    ASSERT_NE (harvest, nullptr);
+    const auto thisYear = juce::String (juce::Time::getCurrentTime().getYear());
+    EXPECT_EQ (harvest->letnik.toString(), thisYear);
+
+    struct Case { const char* typed; bool accepted; };
+    const Case cases[] = { { "0", false }, { "2500", false }, { "-3", false }, { "leto", false },
+                           { "1", true }, { "2499", true }, { "2024", true } };
+    juce::String last = thisYear;
+    size_t warnings = 0;
+    for (const auto& c : cases)
+    {
+        answers.then (1);
+        type (*harvest, "Letnik", c.typed);
+        wtest::pump (60);
+        if (c.accepted)
+            last = c.typed;
+        else
+            ++warnings;
+        EXPECT_EQ (harvest->letnik.toString(), last) << c.typed;
+        ASSERT_EQ (answers.asked.size(), warnings) << c.typed;
+        if (! c.accepted)
+            EXPECT_EQ (answers.asked.back().message, "Vrednost za letnik naj bo med 0 in 2500") << c.typed;
+    }
+}
+
+TEST_F (WineWindowsFromTheBoard, DeclaredSourceIntoAnUndeclaredTargetAsksWhetherToTakeItsDeclaration)
+{
+    auto* transfer = openFromBoard<Pretok> ("Pretok");
+    ASSERT_NE (transfer, nullptr);
+    // Vessel 6 holds 300 l declared Sauvignon 2019; vessel 5 is empty and undeclared.
+    pickVessel (*transfer, "Cistern label out", 6);
+    pickVessel (*transfer, "Cistern label in", 5);
+    EXPECT_FALSE (transfer->getPanel().isSectionOpen (Pretok::declarationSection));
+    slide (transfer->getVolumeRow(), 100);
+    transfer->ddv = 7;
+
+    const auto before = cellarDump();
+    answers.then (2);   // No
+    answers.then (1);   // and fix the error
+    pressOk();
+    ASSERT_EQ (answers.asked.size(), 2u);
+    EXPECT_EQ (answers.asked[0].message, "Posoda v katero gre nima tipizacije, poberi od prve posode");
+    EXPECT_TRUE (answers.asked[1].message.startsWith ("Error occured: Tipizacija ni izbrana")) << answers.asked[1].message;
+    EXPECT_TRUE (windowIsOpen());
+    EXPECT_EQ (cellarDump(), before);
+
+    answers.then (1);   // Yes
+    pressOk();
+    ASSERT_EQ (answers.asked.size(), 3u);
+    EXPECT_FALSE (windowIsOpen());
+    EXPECT_EQ (rows ("SELECT t.sorta,t.letnik,t.kvaliteta FROM posoda p JOIN tipizacija t ON t.id=p.tipizacija WHERE p.id=5"),
+               juce::StringArray ({ "3|2019|3" }));
+    EXPECT_EQ (rows ("SELECT posoda,vino,printf('%.2f',volumen) FROM zaloga WHERE posoda IN (5,6) ORDER BY posoda"),
+               juce::StringArray ({ "5|8|100.00", "6|8|200.00" }));
+}
