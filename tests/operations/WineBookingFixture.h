@@ -11,7 +11,7 @@ inline juce::StringArray wineBookingTables()
 {
     return { "glavna", "host", "pretok", "zaloga", "artikel", "vino", "trgatev", "kalo", "tipizacija", "posoda",
              "prenosposode", "sladkanje", "ciscenje", "kvasovke", "encimi", "zascita", "filtracija", "korekcija",
-             "stabilizacija", "maceracija", "analiza" };
+             "stabilizacija", "maceracija", "analiza", "vinopravilo" };
 }
 
 class WineBookingFixture : public OperationsFixture

@@ -1,9 +1,10 @@
-// Stock conserved through the harvest and transfer saves themselves: random vessels, wines and
+// Stock conserved through the harvest, transfer and wine-care saves themselves: random vessels, wines and
 // amounts (some beyond what the vessels allow), faults injected at a random write. After every
 // step the movements, the loss rows and the stock agree to the hundredth.
 #include "core/Amount.h"
 #include "operations/PretokSave.h"
 #include "operations/TrgatevSave.h"
+#include "operations/VinskoOpraviloSave.h"
 #include "operations/WineBookingFixture.h"
 
 #include <map>
@@ -55,7 +56,7 @@ class WineSaveConservation : public optest::WineBookingFixture
 {
 };
 
-TEST_F (WineSaveConservation, RandomHarvestsAndTransfersKeepStockEqualToMustLessLoss)
+TEST_F (WineSaveConservation, RandomHarvestsTransfersAndWineCareKeepStockEqualToMustLessLoss)
 {
     SilentLogger quiet;
     auto* previousLogger = juce::Logger::getCurrentLogger();
@@ -69,7 +70,7 @@ TEST_F (WineSaveConservation, RandomHarvestsAndTransfersKeepStockEqualToMustLess
 
     WineOperationExtras extras;
     juce::int64 harvested = 0;
-    int committed = 0, refused = 0, transfers = 0;
+    int committed = 0, refused = 0, transfers = 0, cares = 0;
 
     for (int step = 0; step < 300 && ! HasFailure(); ++step)
     {
@@ -82,7 +83,9 @@ TEST_F (WineSaveConservation, RandomHarvestsAndTransfersKeepStockEqualToMustLess
         juce::String error;
         int entry = 0;
         bool done = false;
-        bool isTransfer = pick (1, 100) <= 55;
+        const auto kind = pick (1, 100);
+        const bool isTransfer = kind <= 45;
+        const bool isCare = kind > 80;
         juce::int64 volume = 0, loss = 0;
         int source = 0, target = 0;
         std::map<int, juce::int64> sourceHeld;
@@ -113,6 +116,29 @@ TEST_F (WineSaveConservation, RandomHarvestsAndTransfersKeepStockEqualToMustLess
             f.ddv = 7;
             f.cena = "1";
             done = PretokSave::save (db, f, extras, nullptr, error, &entry);
+        }
+        else if (isCare)
+        {
+            VinskoOpraviloInput f;
+            f.vessel.id = (int) pick (5, 8);
+            PosodaOps::reloadPosoda (f.vessel, &db);
+            sourceHeld = heldIn (reader, f.vessel.id);
+            juce::int64 stock = 0;
+            for (auto& [wine, held] : sourceHeld)
+                stock += held;
+            // Now and then a little more than the vessel holds.
+            loss = pick (0, stock + 2);
+            f.kalo = Litres::fromHundredths (loss).toSql();
+            f.declarationOpen = true;
+            f.declaredVariety.id = 2;
+            f.declaredVintage = "2017";
+            f.ddv = 7;
+            f.cena = "1";
+            f.extras = &extras;
+            const auto result = VinskoOpraviloSave::save (db, f);
+            done = result.ok;
+            error = result.error;
+            entry = result.glavna;
         }
         else
         {
@@ -147,10 +173,25 @@ TEST_F (WineSaveConservation, RandomHarvestsAndTransfersKeepStockEqualToMustLess
             const auto in = number (reader, "SELECT IFNULL(SUM(" + h + "),0) FROM pretok WHERE smer=1 AND glavna=" + e);
             const auto out = number (reader, "SELECT IFNULL(SUM(" + h + "),0) FROM pretok WHERE smer=2 AND glavna=" + e);
             const auto lost = number (reader, "SELECT IFNULL(SUM(" + h + "),0) FROM kalo WHERE glavna=" + e);
-            EXPECT_EQ (in, volume);
-            if (isTransfer)
+            if (isCare)
+            {
+                ++cares;
+                EXPECT_EQ (in, 0);
+                EXPECT_EQ (out, loss);
+                EXPECT_EQ (lost, loss);
+                for (auto& [wine, held] : sourceHeld)
+                {
+                    const auto w = " AND vino=" + juce::String (wine) + " AND glavna=" + e;
+                    const auto wineOut = number (reader, "SELECT IFNULL(SUM(" + h + "),0) FROM pretok WHERE smer=2" + w);
+                    EXPECT_EQ (wineOut, number (reader, "SELECT IFNULL(SUM(" + h + "),0) FROM kalo WHERE 1" + w));
+                    EXPECT_LE (0, wineOut);
+                    EXPECT_LE (wineOut, held);
+                }
+            }
+            else if (isTransfer)
             {
                 ++transfers;
+                EXPECT_EQ (in, volume);
                 EXPECT_EQ (out, in + lost);
                 EXPECT_EQ (lost, loss);
                 for (auto& [wine, held] : sourceHeld)
@@ -165,6 +206,7 @@ TEST_F (WineSaveConservation, RandomHarvestsAndTransfersKeepStockEqualToMustLess
             }
             else
             {
+                EXPECT_EQ (in, volume);
                 EXPECT_EQ (out, 0);
                 harvested += volume;
             }
@@ -179,4 +221,5 @@ TEST_F (WineSaveConservation, RandomHarvestsAndTransfersKeepStockEqualToMustLess
     EXPECT_GT (committed, 100);
     EXPECT_GT (refused, 30);
     EXPECT_GT (transfers, 50);
+    EXPECT_GT (cares, 20);
 }
