@@ -47,7 +47,7 @@ bool PretokSave::save (SQLtoXml& db, const PretokForm& form, const WineOperation
         return refuse (error, "Volumen pretoka ni dolocen", "WARNING: volumen pretoka is  " + volume.toSql());
     // Racking a vessel into itself would move its wine in and out of the same place.
     if (source.id == target.id)
-        return refuse (error, "Izvorna in ciljna posoda sta ista");
+        return refuse (error, "Izvorna in ciljna posoda sta ista", "WARNING: izvorna in ciljna posoda sta ista id:" + juce::String (source.id));
     if (loss.isNegative())
         return refuse (error, "Kalo je vecji od zaloge");
 
@@ -148,6 +148,8 @@ bool PretokSave::save (SQLtoXml& db, const PretokForm& form, const WineOperation
 
     const auto shares = shareTransfer (wines, volume, loss);
     vindoro::vlog (kMethod, "saving this pretok labelklet:" + source.klet.ime);
+    vindoro::vlog (kMethod, "Iz posode id:" + juce::String (source.id) + " bomo pretocili vina v razmerju "
+                                + juce::String (volume.toDouble() / stock.toDouble(), 2));
 
     DbTransaction transaction;
     auto fail = [&] (const juce::String& text)
@@ -169,6 +171,8 @@ bool PretokSave::save (SQLtoXml& db, const PretokForm& form, const WineOperation
     // Smallest wine first, as the cellar book has always listed them.
     for (auto share = shares.rbegin(); share != shares.rend(); ++share)
     {
+        vindoro::vlog (kMethod, "vino " + juce::String (share->vino) + " dotok " + share->inflow.toSql() + " odtok "
+                                    + share->outflow.toSql() + " kalo " + share->loss.toSql());
         if (! engine.transfer (Transfer::kInto, target.id, share->inflow, share->vino))
         {
             vindoro::vlog (kMethod, "ERROR Pretok ni uspel. Nismo uspeli napolniti vino v posodo. (vnos v tabelo pretok)");
@@ -193,9 +197,15 @@ bool PretokSave::save (SQLtoXml& db, const PretokForm& form, const WineOperation
 
     juce::String declarationError;
     if (! PosodaOps::prenosPosode (&db, target, changed, form.opombe, id, &declarationError))
+    {
+        vindoro::vlog (kMethod, "Spememba tipizacije ni uspela");
         return fail (declarationError.isNotEmpty() ? declarationError : TRANS ("belezenje pretok ni uspela"));
+    }
     if (! db.sqlQueryNA ("UPDATE posoda SET cena=" + price.toSql() + ",ddv=" + juce::String (form.ddv) + " WHERE id=" + juce::String (target.id)))
+    {
+        vindoro::vlog (kMethod, "Spememba tipizacije ni uspela");
         return fail (TRANS ("belezenje pretok ni uspela"));
+    }
 
     juce::String extrasError;
     if (! extras.store (form.agents, volume.toDouble(), id, extrasError))

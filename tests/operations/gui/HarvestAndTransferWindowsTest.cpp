@@ -9,6 +9,7 @@
 #include "cellar/gui/PosodaButtonPropertyComponent.h"
 #include "cellar/gui/SortaButtonPropertyComponent.h"
 #include "cellar/gui/VolumeSliderPropertyComponent.h"
+#include "operations/WineBookingFixture.h"
 #include "operations/gui/Pretok.h"
 #include "operations/gui/Trgatev.h"
 #include "operations/gui/VinskoOpravilo.h"
@@ -330,4 +331,31 @@ TEST_F (WineWindowsFromTheBoard, DeclaredSourceIntoAnUndeclaredTargetAsksWhether
                juce::StringArray ({ "3|2019|3" }));
     EXPECT_EQ (rows ("SELECT posoda,vino,printf('%.2f',volumen) FROM zaloga WHERE posoda IN (5,6) ORDER BY posoda"),
                juce::StringArray ({ "5|8|100.00", "6|8|200.00" }));
+}
+
+TEST_F (WineWindowsFromTheBoard, AWriteFailingInTheMiddleOfATransferKeepsTheWindowWithItsMessage)
+{
+    auto* transfer = openFromBoard<Pretok> ("Pretok");
+    ASSERT_NE (transfer, nullptr);
+    pickVessel (*transfer, "Cistern label out", 7);   // two red wines
+    pickVessel (*transfer, "Cistern label in", 5);
+    slide (transfer->getKaloRow(), 1);
+    slide (transfer->getVolumeRow(), 60);
+    transfer->ddv = 7;
+
+    const auto before = vtest::dumpTables (file(), optest::wineBookingTables());
+    vtest::FaultInjection faults (file(), optest::wineBookingTables());
+    faults.failWrite (4);   // the entry, a wine's inflow and outflow, then the next wine
+    answers.then (1);
+    pressOk();
+    faults.failWrite (0);
+    ASSERT_EQ (answers.asked.size(), 1u);
+    EXPECT_TRUE (answers.asked[0].message.startsWith ("Error occured: belezenje pretok ni uspela")) << answers.asked[0].message;
+    EXPECT_TRUE (windowIsOpen());
+    EXPECT_EQ (vtest::dumpTables (file(), optest::wineBookingTables()), before);
+
+    pressOk();
+    EXPECT_EQ (answers.asked.size(), 1u);
+    EXPECT_FALSE (windowIsOpen());
+    EXPECT_EQ (value ("SELECT printf('%.2f',SUM(volumen)) FROM zaloga WHERE posoda=5"), "60.00");
 }
