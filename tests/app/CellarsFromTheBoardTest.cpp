@@ -30,6 +30,8 @@ protected:
         board.reset();
         MainContentComponent::setLauncher (5, nullptr);
         MainContentComponent::setLauncher (11, nullptr);
+        for (int wineWindow : { 1, 2, 3 })   // the wine windows the board wiring also brings
+            MainContentComponent::setLauncher (wineWindow, nullptr);
         Posoda::pictures = nullptr;
         CellarWindowFixture::TearDown();
     }

@@ -35,6 +35,8 @@ protected:
         board.reset();
         MainContentComponent::setLauncher (11, nullptr);
         MainContentComponent::setLauncher (5, nullptr);
+        for (int wineWindow : { 1, 2, 3 })   // the wine windows the board wiring also brings
+            MainContentComponent::setLauncher (wineWindow, nullptr);
         PregledBazeStranka::editorMaker = nullptr;
         pump();
         PartnersDb::TearDown();

@@ -2,10 +2,12 @@
 // callers (each one journal entry in one transaction), reversals of earlier ones, faults injected
 // at a random write, and a process killed in the middle of its bookings. After every step the
 // stock equals what its movements add up to, in hundredths of a litre and in whole pieces.
+#include "cellar/PosodaOps.h"
 #include "core/Amount.h"
 #include "db/DbTransaction.h"
 #include "operations/ItemTransfer.h"
 #include "operations/OperationsFixture.h"
+#include "operations/VinskoOpraviloSave.h"
 #include "operations/WineTransfer.h"
 
 #include <map>
@@ -20,7 +22,7 @@ using vindoro::Litres;
 
 namespace
 {
-const juce::StringArray kTables { "glavna", "host", "pretok", "zaloga", "prenos", "hramba", "artikel", "kalo", "razknjizenjevino" };
+const juce::StringArray kTables { "glavna", "host", "pretok", "zaloga", "prenos", "hramba", "artikel", "kalo", "razknjizenjevino", "vinopravilo" };
 
 /** What must hold of the file at any moment between bookings; one line per violation. */
 juce::StringArray violations (vtest::Reader& f)
@@ -66,7 +68,7 @@ struct Booking
     bool reversed = false;
 };
 
-enum class Kind { harvest, transfer, loss, writeOff, goodsIn, goodsOut, reversal };
+enum class Kind { harvest, transfer, loss, writeOff, goodsIn, goodsOut, wineCare, reversal };
 
 /** Makes and books random operations on one database, as the booking windows do. */
 class Cellar
@@ -86,6 +88,7 @@ public:
         if (r <= 57) return Kind::writeOff;
         if (r <= 70) return Kind::goodsIn;
         if (r <= 82) return Kind::goodsOut;
+        if (r <= 89) return Kind::wineCare;
         return Kind::reversal;
     }
 
@@ -94,6 +97,8 @@ public:
     {
         if (kind == Kind::reversal)
             return reverseOne();
+        if (kind == Kind::wineCare)
+            return wineCare();
 
         Booking b;
         DbTransaction tx;
@@ -118,6 +123,7 @@ public:
             case Kind::writeOff: ok = writeOff (b); break;
             case Kind::goodsIn:  ok = goods (b, Transfer::kInto); break;
             case Kind::goodsOut: ok = goods (b, Transfer::kOutOf); break;
+            case Kind::wineCare:
             case Kind::reversal: break;
         }
         // A refusal is no failed statement: the booking must be undone by hand.
@@ -198,6 +204,54 @@ private:
         if (chance (30))
             return engine.transfer (Transfer::kInto, vessel, (double) pick (1, 500000) / 1000.0, (int) pick (7, 10), 0);
         return engine.transfer (Transfer::kInto, vessel, Litres::fromHundredths (pick (1, 50000)), (int) pick (7, 10));
+    }
+
+    /** The wine-care booking as its window makes it, on a random vessel with a typed loss (now and
+        then a hundredth or two above the stock): its outflows and its loss rows both equal the
+        loss, every wine loses at most what it holds, and every wine gets its operation row. */
+    bool wineCare()
+    {
+        const int vessel = (int) pick (5, 8);
+        const auto held = stockIn (vessel);
+        juce::int64 stock = 0;
+        for (auto& h : held)
+            stock += h.hundredths;
+        posoda picked;
+        picked.id = vessel;
+        if (! PosodaOps::reloadPosoda (picked, &db))
+            return false;
+        const auto loss = pick (0, stock + 2);
+        VinskoOpraviloInput in;
+        in.vessel = picked;
+        in.kalo = Litres::fromHundredths (loss).toSql();
+        in.cena = "1.00";
+        in.ddv = 7;
+        in.opombe = remark;
+        const auto result = VinskoOpraviloSave::save (db, in);
+        if (! result.ok)
+            return false;
+        EXPECT_LE (loss, stock);
+
+        const auto entry = juce::String (result.glavna);
+        const juce::String h = "CAST(ROUND(volumen*100) AS INTEGER)";
+        EXPECT_EQ (reader.value ("SELECT IFNULL(SUM(" + h + "),0) FROM pretok WHERE smer=2 AND glavna=" + entry), juce::String (loss));
+        EXPECT_EQ (reader.value ("SELECT COUNT(*) FROM pretok WHERE smer=1 AND glavna=" + entry), "0");
+        EXPECT_EQ (reader.value ("SELECT IFNULL(SUM(" + h + "),0) FROM kalo WHERE glavna=" + entry), juce::String (loss));
+        EXPECT_EQ (reader.rows ("SELECT COUNT(*) || '|' || IFNULL(SUM(" + h + "),0) FROM vinopravilo WHERE glavna=" + entry).joinIntoString ("\n"),
+                   juce::String ((int) held.size()) + "|" + juce::String (stock));
+        for (auto& w : held)
+        {
+            const auto lost = reader.value ("SELECT IFNULL(SUM(" + h + "),0) FROM kalo WHERE glavna=" + entry
+                                            + " AND vino=" + juce::String (w.wine)).getLargeIntValue();
+            EXPECT_GE (lost, 0);
+            EXPECT_LE (lost, w.hundredths);
+        }
+
+        Booking b;
+        b.entry = result.glavna;
+        b.wineOut.insert (vessel);
+        booked.push_back (b);
+        return true;
     }
 
     /** A transfer of V into another vessel with a loss K, or a loss alone: the totals spread over
