@@ -29,7 +29,8 @@ public:
         nothing else reaches the SQL; "" when it holds none. */
     static juce::String idListSql (const juce::String& list);
 
-    /** The counting query over the given types of the cache (positions), as reloadOpravila runs it. */
+    /** The presence query over the given types of the cache (positions), as reloadOpravila runs it:
+        the entry count, then 1 or 0 per type. */
     static juce::String countingQuery (const Opravilo& cache, const juce::Array<int>& joinedIndexes, int glavna);
 
     int glavna = -1;
