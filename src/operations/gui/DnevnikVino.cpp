@@ -60,7 +60,7 @@ const TableColumnSpec& DnevnikVino::columnSpec()
     return spec;
 }
 
-DnevnikVino::DnevnikVino (const String& q) : PregledBaze (q, false, columnSpec())
+DnevnikVino::DnevnikVino (const String& q) : PregledBaze (q, false, columnSpec()), PosodaListener (1)
 {
     auto& header = getTable().getHeader();
     header.setSortColumnId (kDatumColumn, true);
@@ -112,10 +112,11 @@ bool DnevnikVino::printAction()
 String DnevnikVino::printTitle()
 {
     String title = "Dnevnik vinskih opravil";
+    const auto vessel = getPosoda (1);
     if (vessel.id >= 1)
     {
         title << " vina v posodi " << vessel.oznaka << " v kleti "
-              << sqlQueryString ("SELECT ime FROM klet WHERE id=" + String (vessel.klet));
+              << sqlQueryString ("SELECT ime FROM klet WHERE id=" + String (vessel.klet.id));
     }
     else if (vinoIds.isNotEmpty())
     {

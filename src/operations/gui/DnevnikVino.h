@@ -3,11 +3,14 @@
 // them, with its date, operation, details text and user, oldest first; printed on A4 landscape as
 // "Dnevnik vinskih opravil" with the vessel or the wines in its title. Made fresh for every
 // request as the content of its window; its rows are read once, when it is made.
+#include "cellar/PosodaListener.h"
 #include "widgets/PregledBaze.h"
 
 #include <memory>
 
-class DnevnikVino : public PregledBaze, public VindorWindowSetup
+// Slot 1 holds the vessel when the journal covers all wines of one vessel; it stays empty (id -1)
+// for wines picked one by one.
+class DnevnikVino : public PregledBaze, public VindorWindowSetup, public PosodaListener
 {
 public:
     /** The journal query; "{vinoid}" stands for the wine-id list at every place. */
@@ -16,14 +19,6 @@ public:
     static constexpr int kPrintFlags = 15;
     static constexpr const char* kPrintDialogOpen = "print okno je se odprto";
     static constexpr const char* kTooBig = "preveliko za stran %d";
-
-    /** The vessel whose wines the journal covers (id -1: the journal covers wines picked one by one). */
-    struct Vessel
-    {
-        int id = -1;
-        juce::String oznaka;
-        int klet = 0;
-    };
 
     static const TableColumnSpec& columnSpec();
 
@@ -35,16 +30,11 @@ public:
     int printReport (juce::Rectangle<int> area, myPrint& printer, VindorPrintSettings& settings, myPrint* output,
                      int totalPages) override;
 
-    void setVessel (const Vessel& v) { vessel = v; }
-    const Vessel& getVessel() const { return vessel; }
     /** "(" + ids + ")" as handed to createDnevnikVino. */
     juce::String vinoIds;
 
     /** The printed title: "Dnevnik vinskih opravil" and the vessel or the wines. */
     juce::String printTitle();
-
-private:
-    Vessel vessel;
 
     JUCE_DECLARE_NON_COPYABLE (DnevnikVino)
 };

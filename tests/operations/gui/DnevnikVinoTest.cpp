@@ -45,6 +45,16 @@ protected:
         return values;
     }
 
+    /** A vessel of cellar 1 as the vessel chooser hands it over. */
+    static posoda vessel (int id, const char* oznaka)
+    {
+        posoda p;
+        p.id = id;
+        p.oznaka = oznaka;
+        p.klet.id = 1;
+        return p;
+    }
+
     static VindorPrintSettings printSettings()
     {
         VindorPrintSettings s;
@@ -88,7 +98,7 @@ TEST_F (DnevnikVinoTest, PrintedTitleNamesTheVesselOrTheWines)
     ASSERT_NE (journal, nullptr);
     // Wine 10's parcel row is missing: it has no name and is left out.
     EXPECT_EQ (journal->printTitle(), juce::String::fromUTF8 ("Dnevnik vinskih opravil za vina Belo 2016 (Breg ), Rdeče 2016 (Dolin)"));
-    journal->setVessel ({ 5, "A", 1 });
+    journal->setPosodaIDN (vessel (5, "A"), 1);
     EXPECT_EQ (journal->printTitle(), "Dnevnik vinskih opravil vina v posodi A v kleti Klet");
 }
 
@@ -149,7 +159,7 @@ TEST_F (DnevnikVinoTest, RealJobRenderedToPng)
     bookTwoWines();
     auto journal = createDnevnikVino ("(7,8)");
     ASSERT_NE (journal, nullptr);
-    journal->setVessel ({ 6, "B", 1 });
+    journal->setPosodaIDN (vessel (6, "B"), 1);
     auto settings = printSettings();
     vtest::TempFolder folder;
     const auto file = folder.file ("dnevnik.ps");
