@@ -2,6 +2,7 @@
 // a double click and by the main window whenever a booking window reports back.
 #include "app/MainContentComponent.h"
 #include "app/VindorTabbedComponent.h"
+#include "frame/LookAndFeel_Vindor.h"
 #include "frame/VindorWindow.h"
 #include "operations/JournalTextFixture.h"
 #include "operations/gui/LogsBox.h"
@@ -113,7 +114,10 @@ TEST_F (LogsBoxTest, LogsTabShowsWhatTheBookingWindowsBooked)
     for (int code : { 1, 2, 3 })
         MainContentComponent::setLauncher (code, launchBooking);
     {
+        // The program's own look, so that the pictures show the list as the user sees it.
+        LookAndFeel_Vindor look;
         MainContentComponent board;
+        board.setLookAndFeel (&look);
         board.setSize (900, 700);
         board.removeIntroScreen();
         auto* logs = board.getTabs()->getLogsBox();
@@ -155,10 +159,23 @@ TEST_F (LogsBoxTest, LogsTabShowsWhatTheBookingWindowsBooked)
             "* Ostalo (neznan) - .",
         };
         EXPECT_EQ (logs->getText().getLines(), expected);
+
+        // Twelve older entries make a second page; the tab's links page there and back.
+        postNamed (12, "2017-01-05 10:00:00");
+        board.reloadJournalList();
+        auto& text = logs->getText();
+        ASSERT_EQ (text.getLines()[text.getLines().size() - 1], "NEXT");
         EXPECT_TRUE (wtest::writePng (wtest::snapshot (board), "/tmp/vindoro-logs-tab.png"));
+        click (text, linkOf (text, Kind::nextPage).bounds.getCentre());
+        EXPECT_EQ (text.getLines(), juce::StringArray ({ "PREV", "  01.01.2016", "* Ostalo (neznan) - ." }));
+        EXPECT_TRUE (wtest::writePng (wtest::snapshot (board), "/tmp/vindoro-logs-tab-2.png"));
+        click (text, linkOf (text, Kind::prevPage).bounds.getCentre());
+        EXPECT_EQ (text.getOffset(), 0);
+        EXPECT_EQ (text.getLines()[1], expected[1]);
 
         board.closeAllChildWindows();
         wtest::pump();
+        board.setLookAndFeel (nullptr);
     }
     for (int code : { 1, 2, 3 })
         MainContentComponent::setLauncher (code, nullptr);
