@@ -43,6 +43,16 @@ inline const char* journalTranslations()
            "\"Next Page\" = \"NEXT\"\n"
            "\"Prev Page\" = \"PREV\"\n"
            "\"log_napaka_branja\" = \"READ FAILED\"\n"
+           "\"log_letnik: \" = \"Vintage: \"\n"
+           "\"log_parcela: \" = \"parcel: \"\n"
+           "\"log_prenosposode\" = \"Vessel moved\"\n"
+           "\"log_maceracija\" = \"Maceration: \"\n"
+           "\"log_prepakiranje_artikel_prej\" = \"Article before: \"\n"
+           "\"log_prepakiranje_artikel_po\" = \", after: \"\n"
+           "\"log_prepakiranje_serija_prej\" = \"Batch before: \"\n"
+           "\"log_prepakiranje_serija_po\" = \", after: \"\n"
+           "\"Opomin title\" = \"Reminder\"\n"
+           "\"log_opomin_za_racune\" = \"for invoices\"\n"
            "\"%Y-%m-%d\" = \"%d.%m.%Y\"\n";
 }
 

@@ -97,6 +97,53 @@ TEST_F (OpraviloLogDetailsTest, EachKindOfEntryInWords)
     }
 }
 
+TEST_F (OpraviloLogDetailsTest, BottlingStockMovesAndRemindersInWords)
+{
+    ASSERT_TRUE (exec ("INSERT INTO model(id,oznaka,volumen) VALUES (50,'0,75',0.75);"
+                       "INSERT INTO serija(id,oznaka,letnik,sorta,model) VALUES (4,'A',2016,1,50),(6,'B',2016,1,50);"
+                       "INSERT INTO artikel(id,ime,tip,link) VALUES (30,'Belo 0,75',2,4),(31,'Belo 1l',2,6),(32,'Belo v kartonu',2,4);"));
+    const int bottling = post (OperationType::bottling);
+    ASSERT_TRUE (exec ("INSERT INTO steklenicenje(glavna,serija,skladisce,stevilo) VALUES (" + n (bottling) + ",4,1,600)"));
+    const int opening = post (OperationType::openingWine);
+    ASSERT_TRUE (exec ("INSERT INTO starovino(glavna,vino,volumen) VALUES (" + n (opening) + ",7,100)"));
+    const int vessel = post (OperationType::vesselChange);
+    ASSERT_TRUE (exec ("INSERT INTO prenosposode(glavna,posoda,klet,smer,oznaka) VALUES (" + n (vessel) + ",7,1,1,'C')"));
+    const int maceration = post (OperationType::maceration);
+    ASSERT_TRUE (exec ("INSERT INTO maceracija(glavna,sredstvo,kolicina,e_kolicina,opis,volumen) VALUES (" + n (maceration)
+                       + ",2,10,1,'hladna',300)"));
+    const int newBatch = post (OperationType::repacking);
+    ASSERT_TRUE (exec ("INSERT INTO prepakiranje(glavna,artprej,artpo) VALUES (" + n (newBatch) + ",30,31)"));
+    // Same batch, another article name: only the article line.
+    const int newName = post (OperationType::repacking);
+    ASSERT_TRUE (exec ("INSERT INTO prepakiranje(glavna,artprej,artpo) VALUES (" + n (newName) + ",30,32)"));
+    const int reminder = post (OperationType::paymentReminder);
+    ASSERT_TRUE (exec ("INSERT INTO racun(id,tip,oznaka) VALUES (70,1,'R-2'),(71,1,'R-1');"
+                       "INSERT INTO opomin(id,glavna,oznaka) VALUES (5," + n (reminder) + ",'O-1');"
+                       "INSERT INTO opominpostavke(opomin,racun) VALUES (5,70),(5,71);"));
+
+    struct Case
+    {
+        const char* name;
+        int entry;
+        const char* text;
+    };
+    const Case cases[] = {
+        { "a bottling: bottles, variety, vintage, size, batch and warehouse", bottling,
+          "600 pcs Belo 2016, 0.75l, 2016-A into warehouse Skladisce." },
+        { "opening stock of a wine: its vintage and parcel", opening, "Vintage: 2016 parcel: Breg nad potokom." },
+        { "a vessel moved", vessel, "Vessel moved C." },
+        { "a maceration: amount, unit, agent, volume and description", maceration, "Maceration: 10.0 g Kvas X for 300.0l hladna." },
+        { "repacking into another batch", newBatch, "Article before: Belo 0,75, after: Belo 1l; Batch before: Belo 2016-A, after: Belo 2016-B." },
+        { "repacking under another name, same batch", newName, "Article before: Belo 0,75, after: Belo v kartonu." },
+        { "a payment reminder names its invoices in order", reminder, "Reminder O-1 for invoices R-1, R-2." },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        EXPECT_EQ (textOf (c.entry), juce::String::fromUTF8 (c.text));
+    }
+}
+
 TEST_F (OpraviloLogDetailsTest, OneDocumentPartWhateverTheDocumentType)
 {
     struct Case
