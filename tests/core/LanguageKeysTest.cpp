@@ -21,6 +21,15 @@ const char* const kComposedKeys[] = {
     "ddv_tip_0", "ddv_tip_1", "ddv_tip_2", "ddv_tip_3", "ddv_tip_4", "ddv_tip_5", "ddv_tip_6", "ddv_tip_7",
     // the model register's headers and the row names the cellar forms give the grade and model choosers
     "model_oznaka", "model_volumen", "model_enota", "Kvaliteta", "Steklenica",
+    // the journal's details text puts these into its SQL; the wine journal's headers
+    "log_trgatev: ", "log_l", "log_v posodi ", "log_v kleti ", "log_sladkanje", "log_ciscenje", "log_kvasovke",
+    "log_encimi", "log_zascita", "log_filtracija", "log_korekcija", "log_stabilizacija", "log_maceracija",
+    "log_na_kolicino", "log_dokument ", "log_kupec ", "log_konsignator ", "log_dobavitelj ", "log_kos ",
+    "log_v skladisce ", "log_iz skladisca ", "log_pretok: ", "log_v posodo ", "log_v klet ", "log_iz posode ",
+    "log_iz kleti ", "log_letnik: ", "log_parcela: ", "log_prepakiranje_artikel_prej", "log_prepakiranje_artikel_po",
+    "log_prepakiranje_serija_prej", "log_prepakiranje_serija_po", "log_kalo: ", "log_kalo_opomba", "log_prenosposode",
+    "log_tipizacija", "Opomin title", "log_opomin_za_racune", "log_Analiza vina", "log_Analiza_odlocba",
+    "dnevnikvino_datum", "dnevnikvino_ime", "dnevnikvino_opomba", "dnevnikvino_vindor",
     // the cellar dialogs' texts with letters beyond ASCII, translated from their UTF-8 form
     " \xc5\xbe" "e obstaja!", "\xc5\xbe" "e obstaja! Posode s to oznako ne morete prestaviti v izbrano klet.",
     "Posoda mora imeti prostornino ve\xc4\x8d" "jo od 0!",
