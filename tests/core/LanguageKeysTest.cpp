@@ -21,6 +21,8 @@ const char* const kComposedKeys[] = {
     "ddv_tip_0", "ddv_tip_1", "ddv_tip_2", "ddv_tip_3", "ddv_tip_4", "ddv_tip_5", "ddv_tip_6", "ddv_tip_7",
     // the model register's headers and the row names the cellar forms give the grade and model choosers
     "model_oznaka", "model_volumen", "model_enota", "Kvaliteta", "Steklenica",
+    // the article stock report and the article browsers: headers and statistic labels
+    "porocilozalogartiklov_artikelime", "porocilozalogartiklov_skladisceime", "porocilozalogartiklov_lastnik", "porocilozalogartiklov_serija", "porocilozalogartiklov_steklenica", "porocilozalogartiklov_kvaliteta", "porocilozalogartiklov_volumen", "porocilozalogartiklov_stevilo", "porocilozalogartiklov_hid", "porocilozalogartiklov_stats_artikelime", "porocilozalogartiklov_stats_volumen", "porocilozalogartiklov_stats_stevilo", "porocilozalogartiklov_naslov_porocila", "porocilozalogartiklov_naslov_porocila_enoskladisce", "pregledbazeartikel_ime", "pregledbazeartikel_datumkreiranja", "pregledbazeartikel_cena", "pregledbazeartikel_skime", "pregledbazeartikel_stevilo", "pregledbazeartikel_serijalabel", "pregledbazeartikel_stats_ime", "pregledbazeartikel_stats_stevilo", "pregledbazeartikel_p_rtip", "pregledbazeartikel_p_oznaka", "pregledbazeartikel_p_kupec", "pregledbazeartikel_p_datum", "pregledbazeartikel_p_stevilo", "pregledbazeartikel_p_cena", "pregledbazeartikel_p_znesek", "pregledbazeartikel_p_ddv", "pregledbazeartikel_p_skupaj", "pregledbazeartikel_p_stats_oznaka", "pregledbazeartikel_p_stats_stevilo", "pregledbazeartikel_p_stats_znesek", "pregledbazeartikel_p_stats_ddv", "pregledbazeartikel_p_stats_skupaj", "racunpregled_nidoloceno", "racunpregled_steklenica",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
