@@ -19,7 +19,9 @@ void showColumns (PregledBaze& browser, std::initializer_list<int> shown, std::i
 
 void sortBackwards (PregledBaze& browser, int columnId)
 {
+    // The header re-sorts later, from the message loop; the rows are in order at once.
     browser.getTable().getHeader().setSortColumnId (columnId, false);
+    browser.sortOrderChanged (columnId, false);
 }
 } // namespace
 

@@ -38,6 +38,8 @@ class StockReport : public stocktest::StockFixture
 protected:
     void SetUp() override
     {
+        juce::LocalisedStrings::setCurrentMappings (
+            new juce::LocalisedStrings (vtest::resourcesFolder().getChildFile ("slovensko.txt"), true));
         stocktest::StockFixture::SetUp();
         ASSERT_TRUE (book ("2024-03-01 10:00:00", 1, 1, 24, stocktest::kWine));
         ASSERT_TRUE (book ("2024-03-01 10:00:00", 1, 1, 10, stocktest::kBox));
@@ -46,6 +48,12 @@ protected:
         ASSERT_TRUE (book ("2024-03-10 18:00:00", 2, 1, 4, stocktest::kWine));    // on the day: counted
         ASSERT_TRUE (book ("2024-03-11 08:00:00", 2, 1, 20, stocktest::kWine));   // after: undone
         ASSERT_TRUE (book ("2024-03-11 09:00:00", 1, 2, 6, stocktest::kOtherWine));
+    }
+
+    void TearDown() override
+    {
+        stocktest::StockFixture::TearDown();
+        juce::LocalisedStrings::setCurrentMappings (nullptr);
     }
 };
 
