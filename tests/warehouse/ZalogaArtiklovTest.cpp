@@ -194,7 +194,7 @@ TEST_F (ZalogaArtiklovTest, ReplayedStockEqualsStockSummedForward)
     juce::Random random (20240310);
     const int articles[] = { kWine, kBox, stocktest::kOtherWine };
     vtest::LogCapture quiet;   // thousands of query texts stay out of the test's output
-    for (int sequence = 0; sequence < 200; ++sequence)
+    for (int sequence = 0; sequence < 150; ++sequence)
     {
         quiet.clear();
         // One transaction per sequence: the bookings become savepoints, and the file is written once.
