@@ -23,6 +23,25 @@ bool execOn (const juce::File& file, const juce::String& sql)
     return ok;
 }
 
+int firstNumber (const juce::File& file, const char* sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    int version = -1;
+    if (sqlite3_open_v2 (file.getFullPathName().toRawUTF8(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
+        && sqlite3_prepare_v2 (db, sql, -1, &st, nullptr) == SQLITE_OK
+        && sqlite3_step (st) == SQLITE_ROW)
+        version = sqlite3_column_int (st, 0);
+    sqlite3_finalize (st);
+    sqlite3_close (db);
+    return version;
+}
+
+int storedVersion (const juce::File& file)
+{
+    return firstNumber (file, "SELECT val_i FROM settings WHERE ime='dbversion'");
+}
+
 juce::String generatedRows (int parties, int vessels, int entries)
 {
     // A stream, not a String: appending to one String copies the whole text every time.
@@ -87,6 +106,8 @@ struct Version20
     {
         SqlitetoXml::disconnect();
         setAppProperties (nullptr);
+        // Written now, not when the member ends after the folder is gone, which would make it again.
+        settings.closeFiles();
         folder.deleteRecursively();
     }
 };
@@ -94,6 +115,12 @@ struct Version20
 void BM_UpgradeChainFrom20 (benchmark::State& state)
 {
     Version20 db;
+    // A template that did not reach its version would time a chain that fails at its first step.
+    if (storedVersion (db.templ) != 20)
+    {
+        state.SkipWithError ("the version-20 database could not be built");
+        return;
+    }
     double chainSeconds = 0, vacuumSeconds = 0;
     for (auto _ : state)
     {
@@ -139,7 +166,7 @@ struct Version16
         settings.setStorageParameters (options);
         setAppProperties (&settings);
 
-        const auto fixtures = juce::File (__FILE__).getParentDirectory().getParentDirectory().getChildFile ("tests/db/fixtures");
+        const auto fixtures = juce::File (VINDORO_SOURCE_DIR).getChildFile ("tests/db/fixtures");
         execOn (templ, "BEGIN;" + fixtures.getChildFile ("v7-schema.sql").loadFileAsString() + "COMMIT;");
         settings.getUserSettings()->setValue ("dbfilename", templ.getFullPathName());
         vindoro::UpgradeRun run;
@@ -156,6 +183,8 @@ struct Version16
     {
         SqlitetoXml::disconnect();
         setAppProperties (nullptr);
+        // Written now, not when the member ends after the folder is gone, which would make it again.
+        settings.closeFiles();
         folder.deleteRecursively();
     }
 };
@@ -163,6 +192,11 @@ struct Version16
 void BM_PostOfficeStep16To17 (benchmark::State& state)
 {
     Version16 db;
+    if (storedVersion (db.templ) != 16)
+    {
+        state.SkipWithError ("the version-16 database could not be built");
+        return;
+    }
     double stepSeconds = 0, vacuumSeconds = 0;
     for (auto _ : state)
     {
@@ -178,7 +212,8 @@ void BM_PostOfficeStep16To17 (benchmark::State& state)
         vindoro::SchemaSteps::update_from_16_to_17 (run);
         SqlitetoXml::disconnect();
         auto t3 = std::chrono::steady_clock::now();
-        if (run.getFailedStatements() > 0 || run.isAborted())
+        if (run.getFailedStatements() > 0 || run.isAborted() || storedVersion (db.work) != 17
+            || firstNumber (db.work, "SELECT COUNT(*) FROM posta") < 500)
             state.SkipWithError ("the step did not run cleanly");
 
         const double step = std::chrono::duration<double> (t3 - t2).count();

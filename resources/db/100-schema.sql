@@ -199,6 +199,7 @@ INSERT INTO opravilo(id,ime,tabela,active) VALUES(34,'Tipizacija','tipizacija',1
 INSERT INTO opravilo(id,ime,tabela,active) VALUES(35,'Opomin','opomin',1);
 INSERT INTO opravilo(id,ime,tabela,active) VALUES(36,'Kosovnica','kosovnica',1);
 INSERT INTO opravilo(id,ime,tabela,active) VALUES(37,'Prenos podatkov','glavna',1);
+INSERT INTO parcela(id,ime,vinogradnik,gerkpid,drzava,active) VALUES(1,'-',1,'',185,0);
 INSERT INTO posta(id,stevilka,ime,drzava,active) VALUES(1,'1000','Ljubljana - dostava',185,1);
 INSERT INTO posta(id,stevilka,ime,drzava,active) VALUES(2,'1001','Ljubljana - poštni predali',185,1);
 INSERT INTO posta(id,stevilka,ime,drzava,active) VALUES(3,'1210','Ljubljana - Šentvid',185,1);

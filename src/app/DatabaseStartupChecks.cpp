@@ -8,6 +8,7 @@
 #include "db/SQLtoXml.h"
 #include "db/gui/UpdateDBMProgressThread.h"
 #include "db/gui/UpdateDBProgressThread.h"
+#include "db/UpgradeJournal.h"
 #include "partners/StrankaQuery.h"
 #include "partners/StrankaRecord.h"
 #include "partners/StripTaxPrefix.h"
@@ -146,6 +147,10 @@ DatabaseStartupChecks::Outcome DatabaseStartupChecks::run()
         vindoro::vlog ("DatabaseStartupChecks::run", "FATAL ERROR: no settings");
         return Outcome::quit;
     }
+
+    // Before anything reads the file or offers to copy it: a copy of the file alone would miss
+    // what a cut-off upgrade left in its write-ahead log.
+    vindoro::UpgradeJournal::restoreAfterCutOffRun();
 
     // One query object for the whole block; its end closes the connection.
     SQLtoXml q;

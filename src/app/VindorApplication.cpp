@@ -3,16 +3,21 @@
 #include "partners/OwnCompany.h"
 #include "frame/MessageBoxes.h"
 #include "core/VindorLanguage.h"
+#include "cellar/gui/Posoda.h"
+#include "frame/ArticlePictures.h"
 
 VindorApplication::VindorApplication()
 {
     setPodjetjeRecord (&podjetje);
+    Posoda::pictures = getVesselDrawable;
+    ArticlePictures::setSource (&getArticleDrawable);
 }
 
 VindorApplication::~VindorApplication()
 {
     if (&getPodjetje() == &podjetje)
         setPodjetjeRecord (nullptr);
+    ArticlePictures::setSource (nullptr);
     podjetje = StrankaRecord();
     // Pictures go last entry first, articles before vessels.
     while (! articleDrawables.isEmpty())

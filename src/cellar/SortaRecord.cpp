@@ -1,7 +1,17 @@
 #include "cellar/SortaRecord.h"
 
-bool operator== (const SortaRecord& a, const SortaRecord& b)
+SortaRecord SortaRecord::empty()
 {
-    return a.id == b.id && a.sorta == b.sorta && a.okrajsano == b.okrajsano && a.barva == b.barva && a.tip == b.tip
-           && a.active == b.active;
+    SortaRecord r;
+    r.id = -1;
+    r.barva = 0;
+    r.tip = 0;
+    r.active = false;
+    return r;
+}
+
+bool SortaRecord::operator== (const SortaRecord& other) const
+{
+    return id == other.id && sorta == other.sorta && okrajsano == other.okrajsano
+        && barva == other.barva && tip == other.tip && active == other.active;
 }

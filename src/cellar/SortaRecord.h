@@ -1,20 +1,24 @@
 #pragma once
-// One grape variety (a row of table `sorta`), carried by value between windows and embedded in
-// the declaration, wine and batch records. A default record holds zeros and empty texts; the
-// empty record that pickers hand out has id -1, which its maker sets.
+// One grape variety as it travels between windows (copied by value, embedded in declarations,
+// wines and batches). A default record holds zeros and empty texts, so whoever makes one fills
+// the numbers; the empty record that pickers and slots hand out (id -1) comes from empty().
 #include <juce_core/juce_core.h>
 
 class SortaRecord
 {
 public:
-    int id = 0;
-    juce::String sorta;       // the variety's name
-    juce::String okrajsano;   // short name
-    int barva = 0;            // ARGB colour as stored (a signed 32-bit value)
-    int tip = 0;              // 1 white, 0 red
-    bool active = false;
+    SortaRecord() = default;
 
-    /** All six fields equal, texts exactly. */
-    friend bool operator== (const SortaRecord& a, const SortaRecord& b);
-    friend bool operator!= (const SortaRecord& a, const SortaRecord& b) { return ! (a == b); }
+    /** The empty record: id -1, no texts, colour 0, red, inactive. */
+    static SortaRecord empty();
+
+    bool operator== (const SortaRecord& other) const;
+    bool operator!= (const SortaRecord& other) const { return ! (*this == other); }
+
+    int id = 0;
+    juce::String sorta;
+    juce::String okrajsano;
+    int barva = 0;
+    int tip = 0;
+    bool active = false;
 };

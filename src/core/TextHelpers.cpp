@@ -119,3 +119,31 @@ juce::Array<int> parseIntList (const juce::String& text)
         result.addIfNotAlreadyThere (DateTime::readLeadingInt (item));
     return result;
 }
+
+juce::String formatDecimalPoint (double x, int decimals)
+{
+    const auto separator = decimalSeparator();
+    auto text = formatDecimal (x, decimals);
+    return separator == "." ? text : text.replace (separator, ".");
+}
+
+bool isDecimalText (const juce::String& text)
+{
+    const auto t = vindoro::decimal::withPoint (text).trim();
+    if (t.isEmpty())
+        return true;
+    auto p = t.getCharPointer();
+    if (*p == '-' || *p == '+')
+        ++p;
+    int digits = 0, points = 0;
+    for (; ! p.isEmpty(); ++p)
+    {
+        if (juce::CharacterFunctions::isDigit (*p))
+            ++digits;
+        else if (*p == '.' && points == 0)
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0;
+}

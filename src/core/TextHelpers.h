@@ -35,3 +35,11 @@ juce::String sqlGroupConcat (const juce::String& column, const juce::String& sep
 
 /** The distinct integers of a blank-separated list such as "(12, 15, 12)", in order of first appearance. */
 juce::Array<int> parseIntList (const juce::String& text);
+
+/** x as formatDecimal writes it, with a point whatever the language: the form stored in SQL. */
+juce::String formatDecimalPoint (double x, int decimals);
+
+/** Whether typed text reads as a number once the language's separator is a point: an optional
+    sign, digits, at most one point with digits around it; blanks at the ends are allowed and the
+    empty text counts as a number (it reads as 0). */
+bool isDecimalText (const juce::String& text);

@@ -20,6 +20,10 @@ SchemaStep::SchemaStep (UpgradeRun& r, const juce::String& stepName, int from, i
     // transaction, so it runs before BEGIN. The steps' own "PRAGMA foreign_keys=..." lines are then
     // no-ops: foreign keys stay off for the whole step, as its table rebuilds need.
     query->sqlQueryNA ("PRAGMA foreign_keys=OFF");
+    // In write-ahead mode a commit without its own flush still cannot half-apply; only a power
+    // cut can take back the latest steps, which the next start then runs again.
+    if (run.isWriteAhead())
+        query->sqlQueryNA ("PRAGMA synchronous=NORMAL");
     transaction = std::make_unique<DbTransaction> (DbTransaction::FailedStatements::callerDecides);
     if (! transaction->isActive())
     {

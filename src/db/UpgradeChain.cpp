@@ -2,6 +2,9 @@
 
 #include "db/MaintenanceSteps.h"
 #include "db/SchemaSteps.h"
+#include "db/UpgradeJournal.h"
+
+#include <optional>
 
 namespace vindoro
 {
@@ -51,6 +54,9 @@ UpgradeChain::Result UpgradeChain::runSchema (int startVersion, UpgradeRun& run)
     }
 
     const Plan plan = planSchema (startVersion);
+    std::optional<UpgradeJournal> journal;
+    if (! plan.steps.empty())
+        journal.emplace (run);
     for (int from : plan.steps)
     {
         SchemaSteps::stepFrom (from) (run);
@@ -78,6 +84,7 @@ UpgradeChain::Result UpgradeChain::runSchema (int startVersion, UpgradeRun& run)
 
     run.setProgress (-1.0);
     run.setStatus (TRANS ("Finishing database update"));
+    journal.reset();
     run.wait (1000);
     return result;
 }
@@ -97,7 +104,11 @@ UpgradeChain::Result UpgradeChain::runMaintenance (int startLevel, UpgradeRun& r
         return result;
     }
 
-    for (int level : planMaintenance (startLevel))
+    const auto levels = planMaintenance (startLevel);
+    std::optional<UpgradeJournal> journal;
+    if (! levels.empty())
+        journal.emplace (run);
+    for (int level : levels)
     {
         if (level == 0)
         {
@@ -135,6 +146,7 @@ UpgradeChain::Result UpgradeChain::runMaintenance (int startLevel, UpgradeRun& r
 
     run.setProgress (-1.0);
     run.setStatus (TRANS ("Finishing database manteinance"));
+    journal.reset();
     run.wait (1000);
     return result;
 }

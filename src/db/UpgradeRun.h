@@ -35,10 +35,16 @@ public:
     bool isAborted() const { return aborted; }
     const juce::String& getAbortReason() const { return abortReason; }
 
+    /** The database keeps a write-ahead log for the run (UpgradeJournal): a step's commit then
+        needs no flush of its own to stay whole. */
+    void setWriteAhead (bool on) { writeAhead = on; }
+    bool isWriteAhead() const { return writeAhead; }
+
 private:
     UpgradeHooks hooks;
     int failedStatements = 0;
     bool aborted = false;
+    bool writeAhead = false;
     juce::String abortReason;
 };
 } // namespace vindoro

@@ -103,3 +103,14 @@ int askYesNoCancel (int icon, const juce::String& title, const juce::String& mes
     q.escapeResult = 0;
     return vindoro::askModalQuestion (q, owner);
 }
+
+bool askOkCancel (const juce::String& title, const juce::String& message, juce::Component* owner)
+{
+    vindoro::ModalQuestion q;
+    q.icon = vindoro::kIconQuestion;
+    q.title = title;
+    q.message = message;
+    q.buttons = { { TRANS ("OK"), 1 }, { TRANS ("Cancel"), 0 } };
+    q.escapeResult = 0;
+    return vindoro::askModalQuestion (q, owner) == 1;
+}

@@ -71,3 +71,7 @@ void showMessageOK (int icon, const juce::String& title, const juce::String& mes
 /** A modal box with the translations of "Yes", "No" and "Cancel": returns 1, 2 or 0 (Cancel or
     Escape). The first letters of Yes and No are shortcut keys. */
 int askYesNoCancel (int icon, const juce::String& title, const juce::String& message, juce::Component* owner = nullptr);
+
+/** A modal question box with the translations of "OK" and "Cancel": true for OK; Escape is Cancel.
+    Title and message are translated by the caller. */
+bool askOkCancel (const juce::String& title, const juce::String& message, juce::Component* owner = nullptr);

@@ -410,13 +410,7 @@ bool BrowserEditing::deleteSelectedRows (const juce::String& columnName)
         const auto value = named != nullptr ? named->getStringAttribute (columnName) : juce::String();
         const auto message = TRANS ("Want to delete") + " '" + value + "' "
                              + (selected.size() > 1 ? TRANS ("and others...") : juce::String()) + "?";
-        vindoro::ModalQuestion question;
-        question.icon = vindoro::kIconQuestion;
-        question.title = TRANS ("Delete");
-        question.message = message;
-        question.buttons = { { TRANS ("OK"), 1 }, { TRANS ("Cancel"), 0 } };
-        question.escapeResult = 0;
-        if (vindoro::askModalQuestion (question, &browser) != 1)
+        if (! askOkCancel (TRANS ("Delete"), message, &browser))
             return false;
     }
     for (int i = selected.size(); --i >= 0;)

@@ -172,8 +172,35 @@ void PregledBaze::repaintStatistika()
 void PregledBaze::reloadData()
 {
     sqlQuery (query);
+    // New rows come in the query's order; the header's sort is the order the person sees.
+    const auto& header = tableList.getHeader();
+    if (header.getSortColumnId() > 0)
+        sortOrderChanged (header.getSortColumnId(), header.isSortedForwards());
     updateTableContent();
     selectReferencedRow();
+}
+
+int PregledBaze::switchOffMarkedRows (const juce::String& idColumn, const juce::String& logSource)
+{
+    const int saved = saveDeleted (idColumn);
+    // A stored deletion takes its rows out of the tree.
+    invalidateRowIndex();
+    if (saved < 0)
+    {
+        // Nothing was switched off: the rows must not look deleted.
+        vindoro::vlog (logSource, "ERROR: " + lastError);
+        if (auto* d = getData())
+            for (auto* row : d->getChildIterator())
+                SQLtoXml::setDeleted (row, false);
+        updateTableContent();
+        setErrorMessage (lastError);
+    }
+    else if (saved > 0)
+        reloadData();
+    else
+        updateTableContent();
+    repaint();
+    return saved;
 }
 
 void PregledBaze::forgetLastEditor()

@@ -72,6 +72,10 @@ public:
     virtual int getDelnaStatistikaColumn (const juce::XmlElement* row);
     virtual bool deleteAction();
     virtual bool deleteSelectedRows (const juce::String& columnName);
+    /** Stores the rows deleteSelectedRows marked as switched off (`active` 0) by `idColumn`, then
+        reloads; when nothing could be stored the marks are taken back and the error is set. Answers
+        saveDeleted's count, negative on failure. */
+    int switchOffMarkedRows (const juce::String& idColumn, const juce::String& logSource);
     virtual bool exportAction();
     /** Writes the visible columns of the rows not flagged "deleted" as separated CP1250 text (code
         page 1); the rows written, or -1 (file), -2 (code page), -3 (header not converted). */

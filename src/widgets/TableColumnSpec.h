@@ -109,8 +109,8 @@ public:
     StatKind statKindAt (int index) const;
     /** Width in characters of shown column `index`; 0 when the width list is shorter. */
     int widthAt (int index) const;
-    /** The header text of result column `name`: the translation of prefix + name when the spec
-        shows the column, else the name itself. */
+    /** The header text of result column `name`: the translation of prefix + name when the column
+        is one of the shown ones, else the name itself. */
     juce::String titleFor (const juce::String& name) const;
     /** The label of statistic `name`: the translation of prefix + "stats_" + name. */
     juce::String statsLabelFor (const juce::String& name) const { return juce::translate (prefix + "stats_" + name); }

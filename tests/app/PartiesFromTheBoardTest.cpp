@@ -34,6 +34,7 @@ protected:
         closeAllWindows();
         board.reset();
         MainContentComponent::setLauncher (11, nullptr);
+        MainContentComponent::setLauncher (5, nullptr);
         PregledBazeStranka::editorMaker = nullptr;
         pump();
         PartnersDb::TearDown();

@@ -23,6 +23,26 @@ const char* const kComposedKeys[] = {
     "model_oznaka", "model_volumen", "model_enota", "Kvaliteta", "Steklenica",
     // the article stock report and the article browsers: headers and statistic labels
     "porocilozalogartiklov_artikelime", "porocilozalogartiklov_skladisceime", "porocilozalogartiklov_lastnik", "porocilozalogartiklov_serija", "porocilozalogartiklov_steklenica", "porocilozalogartiklov_kvaliteta", "porocilozalogartiklov_volumen", "porocilozalogartiklov_stevilo", "porocilozalogartiklov_hid", "porocilozalogartiklov_stats_artikelime", "porocilozalogartiklov_stats_volumen", "porocilozalogartiklov_stats_stevilo", "porocilozalogartiklov_naslov_porocila", "porocilozalogartiklov_naslov_porocila_enoskladisce", "pregledbazeartikel_ime", "pregledbazeartikel_datumkreiranja", "pregledbazeartikel_cena", "pregledbazeartikel_skime", "pregledbazeartikel_stevilo", "pregledbazeartikel_serijalabel", "pregledbazeartikel_stats_ime", "pregledbazeartikel_stats_stevilo", "pregledbazeartikel_p_rtip", "pregledbazeartikel_p_oznaka", "pregledbazeartikel_p_kupec", "pregledbazeartikel_p_datum", "pregledbazeartikel_p_stevilo", "pregledbazeartikel_p_cena", "pregledbazeartikel_p_znesek", "pregledbazeartikel_p_ddv", "pregledbazeartikel_p_skupaj", "pregledbazeartikel_p_stats_oznaka", "pregledbazeartikel_p_stats_stevilo", "pregledbazeartikel_p_stats_znesek", "pregledbazeartikel_p_stats_ddv", "pregledbazeartikel_p_stats_skupaj", "racunpregled_nidoloceno", "racunpregled_steklenica",
+    // the cellar dialogs' texts with letters beyond ASCII, translated from their UTF-8 form
+    " \xc5\xbe" "e obstaja!", "\xc5\xbe" "e obstaja! Posode s to oznako ne morete prestaviti v izbrano klet.",
+    "Posoda mora imeti prostornino ve\xc4\x8d" "jo od 0!",
+    // the agent kinds' tick boxes, the treatment kinds' rows and failure texts, the analysis rows,
+    // and the headers of the parcel, agent and analysis browsers
+    "tipsredstvo0", "tipsredstvo1", "tipsredstvo2", "tipsredstvo3", "tipsredstvo4",
+    "tipsredstvo5", "tipsredstvo6", "tipsredstvo7", "tipsredstvo8", "tipsredstvo9",
+    "sladkanje_sredstvo", "sladkanje_kolicina", "sladkanje_napakainsert",
+    "ciscenje_sredstvo", "ciscenje_kolicina", "ciscenje_napakainsert",
+    "kvasovke_sredstvo", "kvasovke_kolicina", "kvasovke_napakainsert",
+    "encimi_sredstvo", "encimi_kolicina", "encimi_napakainsert",
+    "zascita_sredstvo", "zascita_kolicina", "zascita_napakainsert",
+    "filtracija_sredstvo", "filtracija_opis", "filtracija_napakainsert",
+    "korekcija_sredstvo", "korekcija_kolicina", "korekcija_napakainsert",
+    "stabilizacija_sredstvo", "stabilizacija_kolicina", "stabilizacija_napakainsert",
+    "maceracija_sredstvo", "maceracija_kolicina", "maceracija_opis", "maceracija_napakainsert",
+    "analiza_gostota", "analiza_alkohol", "analiza_salkohol", "analiza_ekstrakt", "analiza_rsladkor",
+    "analiza_ekstraktbs", "analiza_skis", "analiza_hkis", "analiza_nkis", "analiza_ph", "analiza_prosto",
+    "analiza_szveplo", "analiza_pepel", "analiza_datum", "analiza_vino", "analiza_posoda", "Analize",
+    "parcela_vnaslov", "parcela_drzavaime", "parcela_drzavakratica", "parcela_drzavaeu", "Parcela",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
@@ -81,7 +101,7 @@ juce::StringArray keysUsedInSources()
             keys.addIfNotAlreadyThere (unescapeLiteral ((*it)[1].str()));
     }
     for (auto* k : kComposedKeys)
-        keys.addIfNotAlreadyThere (k);
+        keys.addIfNotAlreadyThere (juce::String::fromUTF8 (k));
     keys.sort (true);
     return keys;
 }

@@ -65,6 +65,34 @@ TEST (MessageBoxes, AnswererStandsInForThePerson)
     EXPECT_EQ (ok.buttons[0].text, juce::translate ("OK"));
 }
 
+TEST (MessageBoxes, OkCancelIsTrueOnlyForOk)
+{
+    vtest::ScriptedAnswerer answers;
+    answers.then (1).then (0).then (vtest::ScriptedAnswerer::kEscape);
+    EXPECT_TRUE (askOkCancel ("Brisanje", "Izbrisem?"));
+    EXPECT_FALSE (askOkCancel ("Brisanje", "Izbrisem?"));
+    EXPECT_FALSE (askOkCancel ("Brisanje", "Izbrisem?"));
+
+    ASSERT_EQ (answers.asked.size(), 3u);
+    const auto& q = answers.asked[0];
+    EXPECT_EQ (q.icon, vindoro::kIconQuestion);
+    EXPECT_EQ (q.title, "Brisanje");
+    EXPECT_EQ (q.message, "Izbrisem?");
+    ASSERT_EQ (q.buttons.size(), 2u);
+    EXPECT_EQ (q.buttons[0].text, juce::translate ("OK"));
+    EXPECT_EQ (q.buttons[0].result, 1);
+    EXPECT_EQ (q.buttons[1].text, juce::translate ("Cancel"));
+    EXPECT_EQ (q.buttons[1].result, 0);
+
+    // the real box: Escape is Cancel
+    vindoro::setModalAnswerer (nullptr);
+    whenAlertOpens ([] (juce::AlertWindow& b) { press (b, juce::KeyPress (juce::KeyPress::escapeKey)); });
+    EXPECT_FALSE (askOkCancel ("Brisanje", "Izbrisem?"));
+    whenAlertOpens ([] (juce::AlertWindow& b) { clickButton (b, juce::translate ("OK")); });
+    EXPECT_TRUE (askOkCancel ("Brisanje", "Izbrisem?"));
+    vindoro::setModalAnswerer (&answers);
+}
+
 TEST (MessageBoxes, RealAlertWindowAnswersByKeyAndClick)
 {
     ASSERT_EQ (vindoro::getModalAnswerer(), nullptr);

@@ -117,31 +117,7 @@ void PregledBazeDrzava::changeListenerCallback (juce::ChangeBroadcaster* source)
 
 bool PregledBazeDrzava::deleteAction()
 {
-    juce::Array<juce::XmlElement*> rows;
-    const auto selected = getTable().getSelectedRows();
-    for (int i = 0; i < selected.size(); ++i)
-        if (auto* row = rowAt (selected[i]))
-            rows.add (row);
     if (! deleteSelectedRows ("ime"))
         return true;
-
-    const int saved = saveDeleted ("id");
-    // A stored deletion takes its rows out of the tree.
-    invalidateRowIndex();
-    if (saved < 0)
-    {
-        // The one statement switched nothing off: these rows must not look deleted.
-        vindoro::vlog ("PregledBazeDrzava::deleteAction", "ERROR: " + lastError);
-        for (auto* row : rows)
-            SQLtoXml::setDeleted (row, false);
-        updateTableContent();
-        setErrorMessage (lastError);
-        return false;
-    }
-    if (saved > 0)
-        reloadData();
-    else
-        updateTableContent();
-    repaint();
-    return true;
+    return switchOffMarkedRows ("id", "PregledBazeDrzava::deleteAction") >= 0;
 }

@@ -154,7 +154,5 @@ void PregledBazeDDV::changeListenerCallback (juce::ChangeBroadcaster* source)
 void PregledBazeDDV::reloadSorted()
 {
     reloadData();
-    // The new rows come in the query's order; the header's order is the one the user sees.
-    getTable().getHeader().reSortTable();
     repaint();
 }
