@@ -3,6 +3,8 @@
 #include "app/MainContentComponent.h"
 #include "cellar/gui/KletEditor.h"
 #include "partners/gui/StrankaWindows.h"
+#include "print/gui/Porocilo.h"
+#include "frame/VindorWindow.h"
 
 namespace vindoro
 {
@@ -10,6 +12,12 @@ namespace
 {
 constexpr int kCellarsBoardCode = 5;   // "Kleti"
 constexpr int kPartiesBoardCode = 11;  // "Stranke"
+constexpr int kReportsBoardCode = 10;  // "Porocila"
+
+KWindow* launchPorocilo (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)
+{
+    return VindorWindow::launchNormal (title, new Porocilo(), opener, openerSetup);
+}
 } // namespace
 
 void wireBoardWindows()
@@ -17,5 +25,6 @@ void wireBoardWindows()
     StrankaWindows::install();
     MainContentComponent::setLauncher (kPartiesBoardCode, StrankaWindows::launchRegister);
     MainContentComponent::setLauncher (kCellarsBoardCode, launchKletEditor);
+    MainContentComponent::setLauncher (kReportsBoardCode, launchPorocilo);
 }
 } // namespace vindoro
