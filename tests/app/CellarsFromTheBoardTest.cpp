@@ -30,6 +30,7 @@ protected:
         board.reset();
         MainContentComponent::setLauncher (5, nullptr);
         MainContentComponent::setLauncher (11, nullptr);
+        MainContentComponent::setLauncher (10, nullptr);
         Posoda::pictures = nullptr;
         CellarWindowFixture::TearDown();
     }

@@ -35,6 +35,7 @@ protected:
         board.reset();
         MainContentComponent::setLauncher (11, nullptr);
         MainContentComponent::setLauncher (5, nullptr);
+        MainContentComponent::setLauncher (10, nullptr);
         PregledBazeStranka::editorMaker = nullptr;
         pump();
         PartnersDb::TearDown();

@@ -8,6 +8,7 @@
 #include "partners/gui/StrankaButtonPropertyComponent.h"
 #include "print/gui/Porocilo.h"
 #include "warehouse/gui/SkladisceChoicePropertyComponent.h"
+#include "print/gui/PorociloProgressThread.h"
 #include "print/gui/PrintDialog.h"
 #include "print/gui/TrgatevPorocilo.h"
 #include "support/CupsTestQueue.h"
@@ -298,4 +299,20 @@ TEST_F (ReportsWindow, HarvestDeclarationFromTheBoardByClicks)
     MainContentComponent::setLauncher (5, nullptr);
     MainContentComponent::setLauncher (10, nullptr);
     MainContentComponent::setLauncher (11, nullptr);
+}
+
+TEST (ReportProgressRun, ACancelAtOnceEndsTheRunUnsuccessfully)
+{
+    vtest::ScriptedAnswerer answers;
+    answers.cancelProgressAfter (0);
+    vtest::LogCapture log;
+    PorociloProgressThread::install();
+    juce::Component parent;
+    parent.setSize (300, 200);
+    PorociloPogoj report;
+    EXPECT_FALSE (report.launchProgressThread (&parent));
+    EXPECT_EQ (report.getThreadResult(), 0);
+    EXPECT_TRUE (log.contains ("Exit called"));
+    EXPECT_TRUE (log.contains ("exited here"));
+    PorociloPogoj::setProgressRunner (nullptr);
 }

@@ -102,5 +102,5 @@ TEST_F (HarvestReport, PrintsTheDeclarationOfItsRowsOrOfTheSelectedOnes)
     job->setNumberOfPages (pages);
     EXPECT_EQ (report.printReport (job->getPageArea (true), *job, settings, job.get(), pages), 5);
     EXPECT_TRUE (job->save ({}));
-    EXPECT_EQ (vtest::renderPages (file, juce::File ("/tmp"), "vindoro-harvest-declaration", 60).size(), 5);
+    EXPECT_EQ (vtest::renderPages (file, juce::File ("/tmp"), "vindoro-harvest-declaration", 120).size(), 5);
 }
