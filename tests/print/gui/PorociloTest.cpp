@@ -71,6 +71,7 @@ public:
     bool usesStranka() const override { return true; }
     bool usesSkladisce() const override { return true; }
     bool usesKlet() const override { return true; }
+    bool printsTable() override { return false; }
     bool hasGroupExport() override { return groupExportOffered; }
     void groupExport() override { journal.add ("group export"); }
     bool exportAction() override
@@ -94,6 +95,31 @@ protected:
     {
         if (id == kFakeId)
             return std::make_unique<FakeReport> (journal);
+        return Porocilo::makeReport (id);
+    }
+};
+
+/** A report of 200 numbered rows that prints its table. */
+class TableReport : public PregledBaze,
+                    public PorociloPogoj
+{
+public:
+    TableReport()
+        : PregledBaze ("WITH RECURSIVE c(id) AS (SELECT 1 UNION ALL SELECT id+1 FROM c WHERE id<200) SELECT id FROM c", false,
+                       FakeReport::spec())
+    {
+        naslov = "Stevila";
+    }
+    void reloadData() override {}
+};
+
+class WindowWithTable : public Porocilo
+{
+protected:
+    std::unique_ptr<PregledBaze> makeReport (int id) override
+    {
+        if (id == kFakeId)
+            return std::make_unique<TableReport>();
         return Porocilo::makeReport (id);
     }
 };
@@ -212,6 +238,28 @@ TEST_F (ReportsWindow, TwoCopiesOfAThreePageReportAnnounceSix)
     EXPECT_EQ (window.printCopies (target, s, 2), 6);
     EXPECT_EQ (target.announced, 6);
     EXPECT_EQ (target.newPages, 2 + 1 + 2);   // within each copy, and one between them
+}
+
+TEST_F (ReportsWindow, PagesAroundTheReportsTable)
+{
+    WindowWithTable window;
+    choose (window, kFakeId);
+    ASSERT_NE (window.getReport(), nullptr);
+    ASSERT_EQ (window.getReport()->getNumRows(), 200);
+    VindorPrintSettings s;
+    s.setDefaults ("printdialog");
+    PageTarget target;
+    const auto area = target.getPageArea (true);
+    const int counted = window.printReport (area, target, s, nullptr, -1);
+    EXPECT_GT (counted, 2);
+    EXPECT_EQ (window.printReport (area, target, s, &target, counted), counted);
+    EXPECT_EQ (target.newPages, counted - 1);
+
+    // A report that prints neither table nor statistics: footer, header, title and closing on one page.
+    WindowWithFake formOnly;
+    choose (formOnly, kFakeId);
+    ASSERT_NE (formOnly.fake(), nullptr);
+    EXPECT_EQ (formOnly.printReport (area, target, s, nullptr, -1), 1);
 }
 
 TEST_F (ReportsWindow, ExportGoesToTheTextOrAsksAboutTheGroup)
