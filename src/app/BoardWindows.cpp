@@ -6,6 +6,8 @@
 #include "operations/gui/Trgatev.h"
 #include "operations/gui/VinskoOpravilo.h"
 #include "partners/gui/StrankaWindows.h"
+#include "print/gui/Porocilo.h"
+#include "frame/VindorWindow.h"
 
 namespace vindoro
 {
@@ -16,6 +18,12 @@ constexpr int kPartiesBoardCode = 11;  // "Stranke"
 constexpr int kHarvestBoardCode = 1;   // "Trgatev"
 constexpr int kTransferBoardCode = 2;  // "Pretok"
 constexpr int kWineCareBoardCode = 3;  // "Opravilo"
+constexpr int kReportsBoardCode = 10;  // "Porocila"
+
+KWindow* launchPorocilo (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)
+{
+    return VindorWindow::launchNormal (title, new Porocilo(), opener, openerSetup);
+}
 } // namespace
 
 void wireBoardWindows()
@@ -26,5 +34,6 @@ void wireBoardWindows()
     MainContentComponent::setLauncher (kHarvestBoardCode, launchTrgatev);
     MainContentComponent::setLauncher (kTransferBoardCode, launchPretok);
     MainContentComponent::setLauncher (kWineCareBoardCode, launchVinskoOpravilo);
+    MainContentComponent::setLauncher (kReportsBoardCode, launchPorocilo);
 }
 } // namespace vindoro

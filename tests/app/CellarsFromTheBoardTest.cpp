@@ -32,6 +32,7 @@ protected:
         MainContentComponent::setLauncher (11, nullptr);
         for (int wineWindow : { 1, 2, 3 })   // the wine windows the board wiring also brings
             MainContentComponent::setLauncher (wineWindow, nullptr);
+        MainContentComponent::setLauncher (10, nullptr);
         Posoda::pictures = nullptr;
         CellarWindowFixture::TearDown();
     }

@@ -37,6 +37,7 @@ protected:
         MainContentComponent::setLauncher (5, nullptr);
         for (int wineWindow : { 1, 2, 3 })   // the wine windows the board wiring also brings
             MainContentComponent::setLauncher (wineWindow, nullptr);
+        MainContentComponent::setLauncher (10, nullptr);
         PregledBazeStranka::editorMaker = nullptr;
         pump();
         PartnersDb::TearDown();

@@ -26,6 +26,8 @@ public:
 
     const StrankaRecord& getStranka() const { return stranka; }
     int getMask() const { return mask; }
+    /** The party kinds later browsers list (a report's reports window changes it per report). */
+    void setMask (int newMask) { mask = newMask; }
 
 private:
     void launch (PregledBazeStranka* browser);
