@@ -58,6 +58,8 @@ private:
     void fit();
 
     KletRecord klet;
+    // Before the vessels, so it outlives them.
+    VesselPictureCache pictureCache;
     juce::OwnedArray<Posoda> vessels;
     int extentRight = 0;
     int extentBottom = 0;
