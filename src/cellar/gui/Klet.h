@@ -26,6 +26,7 @@ public:
     bool hasSelection() const { return ! nothingSelected; }
     int getNumPosode() const { return vessels.size(); }
     Posoda* getPosodaAt (int index) const { return vessels[index]; }
+    const VesselPictureCache& getPictureCache() const { return pictureCache; }
 
     void paint (juce::Graphics& g) override;
     void resized() override;
