@@ -129,6 +129,7 @@ void BM_PaintCanvasBesideVesselPictures (benchmark::State& state)
     canvas.loadPosode();
     const auto bounds = canvas.getLocalBounds();
     double pictures = 0, paint = 0;
+    juce::Image lastShot;
     for (auto _ : state)
     {
         auto t = juce::Time::getMillisecondCounterHiRes();
@@ -147,8 +148,19 @@ void BM_PaintCanvasBesideVesselPictures (benchmark::State& state)
         pictures += msSince (t);
 
         t = juce::Time::getMillisecondCounterHiRes();
-        benchmark::DoNotOptimize (canvas.createComponentSnapshot (bounds, true, 1.0f));
+        auto shot = canvas.createComponentSnapshot (bounds, true, 1.0f);
         paint += msSince (t);
+        benchmark::DoNotOptimize (shot);
+        lastShot = shot;
+    }
+    // For a look at what one paint draws: VINDORO_BENCH_CANVAS_PNG=/tmp/canvas.png
+    const auto pngPath = juce::SystemStats::getEnvironmentVariable ("VINDORO_BENCH_CANVAS_PNG", {});
+    if (pngPath.isNotEmpty() && lastShot.isValid())
+    {
+        juce::File png (pngPath);
+        png.deleteFile();
+        juce::FileOutputStream out (png);
+        juce::PNGImageFormat().writeImageToStream (lastShot, out);
     }
     Posoda::pictures = nullptr;
     state.counters["vessels"] = canvas.getNumPosode();

@@ -37,6 +37,7 @@ void Klet::loadPosode()
     for (auto* row : data->getChildIterator())
     {
         auto* vessel = vessels.add (new Posoda (window, row, klet, editable));
+        vessel->setPictureCache (&pictureCache);
         vessel->addChangeListener (this);
         addAndMakeVisible (vessel, row->getStringAttribute ("pozz").getIntValue());
     }
@@ -55,6 +56,8 @@ void Klet::setZoom (float z)
         return;
     }
     zoom = z;
+    // Backdrops of the old size would only take memory.
+    pictureCache.clear();
     for (auto* vessel : vessels)
         vessel->setZoom (z);
     repaint();

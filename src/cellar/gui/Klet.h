@@ -26,6 +26,7 @@ public:
     bool hasSelection() const { return ! nothingSelected; }
     int getNumPosode() const { return vessels.size(); }
     Posoda* getPosodaAt (int index) const { return vessels[index]; }
+    const VesselPictureCache& getPictureCache() const { return pictureCache; }
 
     void paint (juce::Graphics& g) override;
     void resized() override;
@@ -58,6 +59,8 @@ private:
     void fit();
 
     KletRecord klet;
+    // Before the vessels, so it outlives them.
+    VesselPictureCache pictureCache;
     juce::OwnedArray<Posoda> vessels;
     int extentRight = 0;
     int extentBottom = 0;

@@ -58,8 +58,23 @@ void Posoda::resized()
 
 float Posoda::labelFontHeight() const
 {
-    juce::Label probe;
-    return (float) (int) getLookAndFeel().getLabelFont (probe).getHeight();
+    // Building a probe label for every paint of every vessel is costly; the look decides the
+    // height, so it is asked again only under another look or after the look changed.
+    auto& look = getLookAndFeel();
+    if (labelHeight <= 0.0f || labelLook != &look)
+    {
+        juce::Label probe;
+        labelHeight = (float) (int) look.getLabelFont (probe).getHeight();
+        labelLook = &look;
+    }
+    return labelHeight;
+}
+
+void Posoda::lookAndFeelChanged()
+{
+    labelHeight = 0.0f;
+    laidOutAttributes = -1;
+    repaint();
 }
 
 juce::AttributedString Posoda::describe (float height, float h) const
@@ -95,20 +110,18 @@ juce::AttributedString Posoda::describe (float height, float h) const
 
 void Posoda::paint (juce::Graphics& g)
 {
-    auto area = getLocalBounds().toFloat().reduced (2.0f);
+    const auto pixelArea = getLocalBounds().reduced (2);
+    auto area = pixelArea.toFloat();
     const float h = labelFontHeight();
     const auto bg = getLookAndFeel().findColour (juce::ResizableWindow::backgroundColourId).withAlpha (1.0f);
-    const auto c = bg.contrasting (1.0f);
 
-    g.setGradientFill (juce::ColourGradient (c.withAlpha (0.8f), area.getCentre(), c.withAlpha (0.0f),
-                                             { area.getX(), area.getCentreY() }, true));
-    g.fillRect (area);
+    juce::Drawable* picture = nullptr;
     if (pictures != nullptr && record.tip >= 2 && record.tip <= 8)
-        if (auto* picture = pictures (record.tip - 2))
-            picture->drawWithin (g, area, juce::RectanglePlacement::centred, 1.0f);
-    g.setGradientFill (juce::ColourGradient (bg.withAlpha (0.5f), area.getCentre(), bg.withAlpha (0.0f),
-                                             { area.getX() + 0.1f * area.getWidth(), area.getCentreY() }, true));
-    g.fillRect (area);
+        picture = pictures (record.tip - 2);
+    if (pictureCache != nullptr)
+        pictureCache->draw (g, pixelArea, picture, bg);
+    else
+        VesselPictureCache::drawBackdrop (g, area, picture, bg);
 
     const double ratio = PosodaOps::fillRatio (record);
     const auto text = describe (area.getHeight(), h);
@@ -117,7 +130,7 @@ void Posoda::paint (juce::Graphics& g)
         textArea.setY (textArea.getY() - h);
     else if (record.tip == 7)
         textArea.setY (textArea.getY() - 2 * h);
-    text.draw (g, textArea);
+    drawText (g, text, textArea);
 
     auto bar = area.withTrimmedTop (area.getHeight() * 0.85f).reduced (5.0f);
     // Colours stored without an alpha byte are meant opaque.
@@ -135,6 +148,24 @@ void Posoda::paint (juce::Graphics& g)
         g.setColour (juce::Colour (0xAA2C6FD1));
         g.drawRoundedRectangle (area, 10.0f, 3.0f);
     }
+}
+
+void Posoda::drawText (juce::Graphics& g, const juce::AttributedString& text, juce::Rectangle<float> area)
+{
+    // As AttributedString::draw does, but the layout (the costly part) is kept until the text or
+    // the area changes, so repainting a canvas of many vessels does not lay out every label again.
+    if (text.getText().isEmpty() || ! g.clipRegionIntersects (area.getSmallestIntegerContainer()))
+        return;
+    if (g.getInternalContext().drawTextLayout (text, area))
+        return;
+    if (text.getText() != laidOutText || area != laidOutArea || text.getNumAttributes() != laidOutAttributes)
+    {
+        layout.createLayout (text, area.getWidth());
+        laidOutText = text.getText();
+        laidOutArea = area;
+        laidOutAttributes = text.getNumAttributes();
+    }
+    layout.draw (g, area);
 }
 
 void Posoda::mouseDown (const juce::MouseEvent& e)

@@ -2,6 +2,7 @@
 // One vessel drawn on a cellar canvas: its picture by kind, label, variety, stock, a fill bar in
 // the variety's colour, selection, and dragging in edit mode. Positions are kept at zoom 10.
 #include "cellar/PosodaOps.h"
+#include "cellar/gui/VesselPictureCache.h"
 #include "db/SQLtoXml.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -16,6 +17,8 @@ public:
     Posoda (juce::Component* owner, const juce::XmlElement* row, const KletRecord& klet, bool movable);
 
     posoda getPosoda() const { return record; }
+    /** The canvas's shared backdrops; without one the vessel draws its picture itself. */
+    void setPictureCache (VesselPictureCache* cache) { pictureCache = cache; }
     void setZoom (float zoom);
     void writePosition();
     bool setActive();
@@ -40,14 +43,24 @@ public:
     void mouseDrag (const juce::MouseEvent& e) override;
     void mouseUp (const juce::MouseEvent& e) override;
     void resized() override;
+    void lookAndFeelChanged() override;
 
 private:
+    void drawText (juce::Graphics& g, const juce::AttributedString& text, juce::Rectangle<float> area);
+
     juce::Component* owner;
     posoda record;
     bool movable;
     bool moved = false;
     bool selected = false;
     float zoom = 10.0f;
+    VesselPictureCache* pictureCache = nullptr;
+    mutable float labelHeight = 0.0f;
+    mutable const juce::LookAndFeel* labelLook = nullptr;
+    juce::TextLayout layout;
+    juce::String laidOutText;
+    juce::Rectangle<float> laidOutArea;
+    int laidOutAttributes = -1;
     SQLtoXml db;
     juce::ComponentBoundsConstrainer constrainer;
     juce::ComponentDragger dragger;

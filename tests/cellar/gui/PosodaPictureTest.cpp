@@ -252,3 +252,64 @@ TEST_F (VesselPicture, TheCanvasIsDraggedByTheMouseAndStaysInsideItsParent)
     EXPECT_EQ (shot.getPixelAt (5, 5).getAlpha(), 0);
     EXPECT_GT (shot.getPixelAt (canvas->getX() + 2, canvas->getY() + 2).getAlpha(), 0);
 }
+
+TEST_F (VesselPicture, TheCanvasCopiesOneBackdropPerKindAndLooksAsIfDrawnDirectly)
+{
+    ASSERT_TRUE (exec ("UPDATE posoda SET tip=2 WHERE id IN (5,7); UPDATE posoda SET tip=3 WHERE id=6; UPDATE posoda SET tip=5 WHERE id=8;"
+                       "UPDATE posoda SET pozx=0, pozy=120 WHERE id=7; UPDATE posoda SET pozx=240, pozy=0 WHERE id=8;"));
+    const auto paintOnWhite = [] (Klet& canvas)
+    {
+        juce::Image image (juce::Image::ARGB, canvas.getWidth(), canvas.getHeight(), true);
+        juce::Graphics g (image);
+        g.fillAll (juce::Colours::white);
+        canvas.paintEntireComponent (g, true);
+        return image;
+    };
+
+    for (float zoom : { 10.0f, 20.0f, 7.3f })
+    {
+        SCOPED_TRACE (zoom);
+        Klet canvas (1, nullptr, zoom);
+        canvas.loadPosode();
+        ASSERT_EQ (canvas.getNumPosode(), 4);
+        EXPECT_EQ (canvas.getPictureCache().getNumImages(), 0);
+        const auto cached = paintOnWhite (canvas);
+        // Kinds 2, 3 and 5: the two vessels of kind 2 share one.
+        EXPECT_EQ (canvas.getPictureCache().getNumImages(), 3);
+        // A second paint copies the same backdrops and reuses the laid-out texts.
+        const auto again = paintOnWhite (canvas);
+        EXPECT_EQ (canvas.getPictureCache().getNumImages(), 3);
+
+        for (int i = 0; i < canvas.getNumPosode(); ++i)
+            canvas.getPosodaAt (i)->setPictureCache (nullptr);
+        const auto direct = paintOnWhite (canvas);
+
+        // Composing the backdrop apart rounds a little differently, nothing more.
+        int worst = 0, differentAgain = 0;
+        for (int y = 0; y < direct.getHeight(); ++y)
+            for (int x = 0; x < direct.getWidth(); ++x)
+            {
+                const auto d = direct.getPixelAt (x, y), c = cached.getPixelAt (x, y);
+                worst = juce::jmax (worst, std::abs ((int) d.getRed() - (int) c.getRed()),
+                                    std::abs ((int) d.getGreen() - (int) c.getGreen()),
+                                    std::abs ((int) d.getBlue() - (int) c.getBlue()));
+                if (again.getPixelAt (x, y) != c)
+                    ++differentAgain;
+            }
+        EXPECT_LE (worst, 3);
+        EXPECT_EQ (differentAgain, 0);
+        if (zoom == 20.0f)
+        {
+            EXPECT_TRUE (wtest::writePng (cached, "/tmp/vindoro-canvas-cached.png"));
+            EXPECT_TRUE (wtest::writePng (direct, "/tmp/vindoro-canvas-direct.png"));
+        }
+    }
+
+    // A new zoom drops the backdrops of the old size.
+    Klet canvas (1, nullptr, 10.0f);
+    canvas.loadPosode();
+    paintOnWhite (canvas);
+    ASSERT_EQ (canvas.getPictureCache().getNumImages(), 3);
+    canvas.setZoom (20.0f);
+    EXPECT_EQ (canvas.getPictureCache().getNumImages(), 0);
+}
