@@ -3,6 +3,7 @@
 #include "app/ApplicationStartup.h"
 #include "app/VindorApplication.h"
 #include "core/VindorLanguage.h"
+#include "print/gui/PorociloProgressThread.h"
 
 struct VindorApplication::StartupState
 {
@@ -14,6 +15,7 @@ void VindorApplication::StartupStateDeleter::operator() (StartupState* state) co
 void VindorApplication::initialise (const juce::String&)
 {
     startup.reset (new StartupState());
+    PorociloProgressThread::install();
     startup->sequence.initialise ({ appProperties, vesselDrawables, articleDrawables, language });
 }
 

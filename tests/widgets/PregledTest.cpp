@@ -8,7 +8,7 @@ namespace
 struct Model : Pregled
 {
     Model() : Pregled (nullptr) {}
-    void reloadPregled() override {}
+    bool reloadPregled() override { return true; }
 };
 } // namespace
 
