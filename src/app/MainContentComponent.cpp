@@ -6,6 +6,7 @@
 #include "frame/LookAndFeel_Vindor.h"
 #include "frame/StandardButtons.h"
 #include "app/VindorTabbedComponent.h"
+#include "operations/gui/LogsBox.h"
 
 using namespace juce;
 
@@ -246,5 +247,7 @@ void MainContentComponent::removeIntroScreen()
 
 void MainContentComponent::reloadJournalList()
 {
-    // The journal list of the "Logs" tab comes with the operations subsystem.
+    if (tabs != nullptr)
+        if (auto* logs = tabs->getLogsBox())
+            logs->getText().reload();
 }

@@ -3,6 +3,7 @@
 #include "app/IntroLogo.h"
 #include "frame/LookAndFeel_Vindor.h"
 #include "core/ProductInfo.h"
+#include "operations/gui/LogsBox.h"
 #include "platform/gui/UpdateChecker.h"
 
 using namespace juce;
@@ -74,11 +75,16 @@ VindorTabbedComponent::VindorTabbedComponent (Component* ownerIn)
     setName ("VindorTabbedComponent");
     const auto colour = findColour (TabbedComponent::backgroundColourId);
 
-    // The journal list and the two settings pages come with their own subsystems.
-    addTab (TRANS ("Logs"), colour, new TabPage(), true);
+    // The two settings pages come with their own subsystems.
+    addTab (TRANS ("Logs"), colour, new LogsBox(), true);
     addTab (TRANS ("Settings"), colour, new TabPage(), true);
     addTab (TRANS ("Uporabnik"), colour, new TabPage(), true);
     addTab (TRANS ("O programu"), colour, new AboutPage(), true);
 }
 
 VindorTabbedComponent::~VindorTabbedComponent() = default;
+
+LogsBox* VindorTabbedComponent::getLogsBox() const
+{
+    return dynamic_cast<LogsBox*> (getTabContentComponent (0));
+}

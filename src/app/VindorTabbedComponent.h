@@ -3,6 +3,8 @@
 // Owned by MainContentComponent; the pages belong to the tabs and go with them.
 #include <juce_gui_basics/juce_gui_basics.h>
 
+class LogsBox;
+
 class VindorTabbedComponent final : public juce::TabbedComponent
 {
 public:
@@ -10,6 +12,8 @@ public:
     ~VindorTabbedComponent() override;
 
     juce::Component* getOwner() const { return owner; }
+    /** The journal list of the "Logs" tab. */
+    LogsBox* getLogsBox() const;
 
 private:
     juce::Component* owner = nullptr;

@@ -1,4 +1,5 @@
 #include "operations/Opravilo.h"
+#include "core/Log.h"
 #include "db/DbConnection.h"
 #include "db/SQLtoXml.h"
 
@@ -50,6 +51,22 @@ Opravilo::Opravilo()
             tables.add (row->getStringAttribute ("tabela"));
             ids.add (row->getIntAttribute ("id", 0));
         }
+
+    // A type whose table is missing would break every query that joins it; it is found out once,
+    // here, instead of at every entry.
+    juce::StringArray existing;
+    db.sqlQuery ("SELECT name FROM sqlite_master WHERE type='table'");
+    if (auto* rows = db.getData())
+        for (auto* row : rows->getChildIterator())
+            existing.add (row->getStringAttribute ("name"));
+    for (int i = 0; i < tables.size(); ++i)
+    {
+        const auto& table = tables[i];
+        const bool usable = table.isNotEmpty() && table != "glavna" && existing.contains (table, true);
+        if (table.isNotEmpty() && table != "glavna" && ! usable)
+            vindoro::vlog ("Opravilo::Opravilo", juce::String::formatted (kMissingTable, table.toRawUTF8(), ids[i]));
+        detailTables.add (usable);
+    }
 }
 
 Opravilo::~Opravilo()
@@ -61,6 +78,16 @@ Opravilo::~Opravilo()
 juce::String Opravilo::getTabela (int index) const
 {
     return juce::isPositiveAndBelow (index, tables.size()) ? tables[index] : juce::String();
+}
+
+juce::String Opravilo::getIme (int index) const
+{
+    return juce::isPositiveAndBelow (index, names.size()) ? names[index] : juce::String();
+}
+
+bool Opravilo::hasDetailTable (int index) const
+{
+    return juce::isPositiveAndBelow (index, detailTables.size()) && detailTables[index];
 }
 
 int Opravilo::getIndex (int id) const

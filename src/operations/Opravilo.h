@@ -47,8 +47,13 @@ struct OperationType
 class Opravilo : private juce::DeletedAtShutdown
 {
 public:
+    /** The readable text of one journal entry, built from its detail tables (OpraviloLogDetails.h). */
+    class LogDetails;
+
     /** The query that fills the cache. */
     static constexpr const char* kLoadQuery = "SELECT * FROM opravilo WHERE active=1;";
+    /** Logged once per cache for a type whose detail table the database lacks. */
+    static constexpr const char* kMissingTable = "WARNING: tabela %s opravila %d ne obstaja";
 
     /** The one cache, made on first use; null only for a call from inside its own making. */
     static Opravilo* getInstance();
@@ -59,6 +64,11 @@ public:
 
     /** The detail table of the type at that position; "" outside the list. */
     juce::String getTabela (int index) const;
+    /** The name of the type at that position; "" outside the list. */
+    juce::String getIme (int index) const;
+    /** Whether the type at that position keeps rows of its own that name their entry: its table
+        is set, is not the journal itself and exists in the database the cache was read from. */
+    bool hasDetailTable (int index) const;
     /** The position of the type with that id; -1 when it is not loaded. */
     int getIndex (int id) const;
     /** The id at that position; 0 outside the list. */
@@ -73,6 +83,7 @@ private:
     juce::StringArray names;
     juce::StringArray tables;
     juce::Array<int> ids;
+    juce::Array<bool> detailTables;
 
     JUCE_DECLARE_NON_COPYABLE (Opravilo)
 };

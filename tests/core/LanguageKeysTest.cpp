@@ -43,6 +43,15 @@ const char* const kComposedKeys[] = {
     "parcela_vnaslov", "parcela_drzavaime", "parcela_drzavakratica", "parcela_drzavaeu", "Parcela",
     // the article stock report and the article browsers: headers and statistic labels
     "porocilozalogartiklov_artikelime", "porocilozalogartiklov_skladisceime", "porocilozalogartiklov_lastnik", "porocilozalogartiklov_serija", "porocilozalogartiklov_steklenica", "porocilozalogartiklov_kvaliteta", "porocilozalogartiklov_volumen", "porocilozalogartiklov_stevilo", "porocilozalogartiklov_hid", "porocilozalogartiklov_stats_artikelime", "porocilozalogartiklov_stats_volumen", "porocilozalogartiklov_stats_stevilo", "porocilozalogartiklov_naslov_porocila", "porocilozalogartiklov_naslov_porocila_enoskladisce", "pregledbazeartikel_ime", "pregledbazeartikel_datumkreiranja", "pregledbazeartikel_cena", "pregledbazeartikel_skime", "pregledbazeartikel_stevilo", "pregledbazeartikel_serijalabel", "pregledbazeartikel_stats_ime", "pregledbazeartikel_stats_stevilo", "pregledbazeartikel_p_rtip", "pregledbazeartikel_p_oznaka", "pregledbazeartikel_p_kupec", "pregledbazeartikel_p_datum", "pregledbazeartikel_p_stevilo", "pregledbazeartikel_p_cena", "pregledbazeartikel_p_znesek", "pregledbazeartikel_p_ddv", "pregledbazeartikel_p_skupaj", "pregledbazeartikel_p_stats_oznaka", "pregledbazeartikel_p_stats_stevilo", "pregledbazeartikel_p_stats_znesek", "pregledbazeartikel_p_stats_ddv", "pregledbazeartikel_p_stats_skupaj", "racunpregled_nidoloceno", "racunpregled_steklenica",
+    // the journal's details text puts these into its SQL; the wine journal's headers
+    "log_trgatev: ", "log_l", "log_v posodi ", "log_v kleti ", "log_sladkanje", "log_ciscenje", "log_kvasovke",
+    "log_encimi", "log_zascita", "log_filtracija", "log_korekcija", "log_stabilizacija", "log_maceracija",
+    "log_na_kolicino", "log_dokument ", "log_kupec ", "log_konsignator ", "log_dobavitelj ", "log_kos ",
+    "log_v skladisce ", "log_iz skladisca ", "log_pretok: ", "log_v posodo ", "log_v klet ", "log_iz posode ",
+    "log_iz kleti ", "log_letnik: ", "log_parcela: ", "log_prepakiranje_artikel_prej", "log_prepakiranje_artikel_po",
+    "log_prepakiranje_serija_prej", "log_prepakiranje_serija_po", "log_kalo: ", "log_kalo_opomba", "log_prenosposode",
+    "log_tipizacija", "Opomin title", "log_opomin_za_racune", "log_Analiza vina", "log_Analiza_odlocba",
+    "dnevnikvino_datum", "dnevnikvino_ime", "dnevnikvino_opomba", "dnevnikvino_vindor",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }

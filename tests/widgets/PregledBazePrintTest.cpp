@@ -3,31 +3,13 @@
 #include "print/gui/myPS.h"
 #include "support/BrowserTestParts.h"
 #include "support/GhostscriptRender.h"
+#include "support/RecordingPrintTarget.h"
 
 using namespace btest;
 
 namespace
 {
-// Counts what a page would show instead of drawing it.
-class RecordingTarget : public myPrint
-{
-public:
-    RecordingTarget() : myPrint ("rec", 595, 842) {}
-    void newPage (int) override { ++newPages; }
-    void setNumberOfPages (int) override {}
-    juce::Rectangle<int> getPageArea (bool) override { return { 40, 40, 515, 762 }; }
-    juce::BorderSize<int> getBorderPTS() override { return {}; }
-    int mmToPoints (double mm) override { return (int) (mm / 0.35278); }
-    bool save (juce::String) override { return true; }
-    void drawDrawable (juce::InputStream&, juce::Rectangle<float>) override {}
-    void drawDrawable (juce::File, juce::Rectangle<float>) override {}
-    void drawDrawable (juce::Drawable*, juce::Rectangle<float>) override {}
-    void drawBox (juce::Rectangle<float>) override {}
-    void setFill (const juce::FillType&) override {}
-    void fillRect (const juce::Rectangle<float>&) override { ++rects; }
-    void fillPath (const juce::Path&, const juce::AffineTransform&) override { ++paths; }
-    int newPages = 0, rects = 0, paths = 0;
-};
+using RecordingTarget = vtest::RecordingPrintTarget;
 
 const TableColumnSpec& statsSpec()
 {
