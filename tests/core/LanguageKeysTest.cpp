@@ -52,6 +52,14 @@ const char* const kComposedKeys[] = {
     "log_prepakiranje_serija_prej", "log_prepakiranje_serija_po", "log_kalo: ", "log_kalo_opomba", "log_prenosposode",
     "log_tipizacija", "Opomin title", "log_opomin_za_racune", "log_Analiza vina", "log_Analiza_odlocba",
     "dnevnikvino_datum", "dnevnikvino_ime", "dnevnikvino_opomba", "dnevnikvino_vindor",
+    // the batch register's, the batch composition's and the batch history's headers
+    "serija_oznaka", "serija_letnik", "serija_stevilo", "serija_sorta", "serija_model", "serija_kvaliteta",
+    "pregledbazekompozicija_sorta", "pregledbazekompozicija_vletnik", "pregledbazekompozicija_parcela",
+    "pregledbazekompozicija_vinogradnik", "pregledbazekompozicija_razmerje", "pregledbazekompozicija_volumen",
+    "pregledbazekompozicija_serija", "pregledbazekompozicija_seletnik", "pregledbazekompozicija_model",
+    "pregledbazekompozicija_modelvolumen", "pregledbazekompozicija_datumpolnjenja", "pregledbazekompozicija_steviloserije",
+    "pregledbazekompozicija_posoda", "pregledbazekompozicija_klet",
+    "dnevnikserija_datum", "dnevnikserija_ime", "dnevnikserija_opomba", "dnevnikserija_vindor",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }
