@@ -85,6 +85,18 @@ const Opravilo::PretokTools::RowIndex::Entry* Opravilo::PretokTools::RowIndex::n
     return nullptr;
 }
 
+const bool* Opravilo::PretokTools::RowIndex::knownAnswer (int bottling, int entry) const
+{
+    auto it = answers.find ({ bottling, entry });
+    return it != answers.end() ? &it->second : nullptr;
+}
+
+void Opravilo::PretokTools::RowIndex::rememberAnswer (int bottling, const std::vector<int>& walked, bool linked) const
+{
+    for (int entry : walked)
+        answers[{ bottling, entry }] = linked;
+}
+
 Opravilo::PretokTools::PretokTools (int g, SqlitetoXml* database) : glavna (g), db (database) {}
 
 bool Opravilo::PretokTools::greDoSteklenicenja (int steklenicenje, const juce::XmlElement* rows)
@@ -136,6 +148,14 @@ bool Opravilo::PretokTools::followInRows (int a, int posodaSteklenicenja, int st
                                           const RowIndex& rows)
 {
     const auto t1 = timeOf (datumSteklenicenja);
+    // Every entry on the walk leads where the walk leads: remembered, a later walk that meets one
+    // stops there instead of walking the rest of the chain again.
+    std::vector<int> walked;
+    const auto answer = [&] (bool linked)
+    {
+        rows.rememberAnswer (steklenicenje, walked, linked);
+        return linked;
+    };
     // Each step moves to a strictly later date, so the walk ends.
     for (;;)
     {
@@ -143,8 +163,14 @@ bool Opravilo::PretokTools::followInRows (int a, int posodaSteklenicenja, int st
         if (a == steklenicenje)
         {
             logStep ("prisli smo do steklenicenja");
-            return true;
+            return answer (true);
         }
+        if (const bool* known = rows.knownAnswer (steklenicenje, a))
+        {
+            logStep (String ("znano od prej:") + (*known ? "POVEZAN" : "NI POVEZAN"));
+            return answer (*known);
+        }
+        walked.push_back (a);
         const auto* entry = rows.find (a);
         const int in = entry != nullptr ? entry->row->getIntAttribute ("pretokinposoda") : 0;
         const int out = entry != nullptr ? entry->row->getIntAttribute ("pretokoutposoda") : 0;
@@ -154,7 +180,7 @@ bool Opravilo::PretokTools::followInRows (int a, int posodaSteklenicenja, int st
         if (followed == 0)
         {
             logStep ("To nima pretoka/nege vina:" + String (a));
-            return true;
+            return answer (true);
         }
         const auto t0 = entry != nullptr ? entry->time : timeOf ({});
         const auto* next = rows.nextOut (followed, t0, t1);
@@ -162,7 +188,7 @@ bool Opravilo::PretokTools::followInRows (int a, int posodaSteklenicenja, int st
         if (nextId < 1)
         {
             logStep ("ni vmesnih opravil <---" + String (nextId));
-            return false;
+            return answer (false);
         }
         logStep ("nasel nov pretok--->" + String (nextId));
         a = nextId;

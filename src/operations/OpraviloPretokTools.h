@@ -35,7 +35,14 @@ public:
         /** The earliest row not marked deleted that took wine out of `posoda` dated after t0 and not after t1 (equal dates: row order). */
         const Entry* nextOut (int posoda, juce::int64 t0, juce::int64 t1) const;
 
+        /** Chains already walked towards a bottling: every entry on a walk shares its answer. Valid
+            while no row is newly marked deleted; the caller calls rowsChanged after marking one. */
+        const bool* knownAnswer (int bottling, int entry) const;
+        void rememberAnswer (int bottling, const std::vector<int>& entries, bool linked) const;
+        void rowsChanged() const { answers.clear(); }
+
     private:
+        mutable std::map<std::pair<int, int>, bool> answers;
         std::vector<Entry> entries;
         std::map<int, std::vector<int>> byId;      // entry id -> positions in row order
         std::map<int, std::vector<int>> byOutflow; // vessel -> positions by (time, order)

@@ -3,6 +3,7 @@
 // earliest later entry as the row form does.
 #include "cellar/SerijaFixture.h"
 #include "operations/OpraviloPretokTools.h"
+#include "db/SQLtoXml.h"
 #include "support/TestSupport.h"
 
 namespace
@@ -110,4 +111,17 @@ TEST_F (PretokToolsDatabase, TheDatabaseFormFollowsTheEarliestLaterEntry)
     Opravilo::PretokTools direct (bottling - 1, &db);
     EXPECT_TRUE (direct.greDoSteklenicenja (bottling, nullptr));
     EXPECT_FALSE (Opravilo::PretokTools (harvest, &db).greDoSteklenicenja (harvest + 100, nullptr));
+}
+
+TEST (OpraviloPretokTools, ARowMarkedDeletedAfterAWalkChangesTheAnswersOfTheSharedIndex)
+{
+    // Out of 3 on the 5th into 7 (a dead end), on the 8th into 5, bottled out of 5 on the 20th.
+    auto rows = rowList ({ { 1, "2017-03-01 10:00:00", 3, 0, 0 }, { 3, "2017-03-05 10:00:00", 7, 3, 0 },
+                           { 4, "2017-03-08 10:00:00", 5, 3, 0 }, { 9, "2017-03-20 10:00:00", 0, 5, 0 } });
+    const Opravilo::PretokTools::RowIndex index (rows.get());
+    EXPECT_FALSE (Opravilo::PretokTools (1, nullptr).greDoSteklenicenja (9, index));
+    EXPECT_FALSE (Opravilo::PretokTools (3, nullptr).greDoSteklenicenja (9, index)) << "remembered from the first walk";
+    SQLtoXml::setDeleted (rows->getChildElement (1), true);
+    index.rowsChanged();
+    EXPECT_TRUE (Opravilo::PretokTools (1, nullptr).greDoSteklenicenja (9, index)) << "the 8th is now the next move";
 }

@@ -206,6 +206,8 @@ void DnevnikSerija::reloadData()
             if (! linked)
             {
                 SQLtoXml::setDeleted (row, true);
+                // A removed row is no one's successor any more: chains walked before may now lead elsewhere.
+                index.rowsChanged();
                 log ("reloadData", "nasel nepovezan pretok id:" + row->getStringAttribute ("id"));
             }
         }
