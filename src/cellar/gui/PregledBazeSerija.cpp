@@ -100,6 +100,9 @@ void PregledBazeSerija::reloadData()
     }
     else
         PregledBaze::sqlQuery (filteredQuery (letnikFilter));
+    // The rows keep the order the person sees in the header, whatever the query's ORDER BY.
+    auto& header = getTable().getHeader();
+    sortOrderChanged (header.getSortColumnId(), header.isSortedForwards());
     updateTableContent();
     selectReferencedRow();
 }

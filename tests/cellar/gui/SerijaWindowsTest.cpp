@@ -292,3 +292,40 @@ TEST_F (SerijaWindows, HistoryOpensFromTheEditingRegisterAndIsRendered)
     ASSERT_TRUE (image.isValid());
     EXPECT_TRUE (wtest::writePng (image, "/tmp/vindoro-batch-history.png"));
 }
+
+TEST_F (SerijaWindows, ARemovedBatchLeavesEveryListAndComesBackWhenSavedAgain)
+{
+    auto row = chooser (true);
+    clickButtonOf (*row);
+    auto* browser = browserOf (*row);
+    ASSERT_NE (browser, nullptr);
+    clickRow (*browser, columnOf (*browser, "oznaka").indexOf ("B"));
+    answers.then (0);
+    EXPECT_FALSE (browser->deleteAction()) << "declined";
+    ASSERT_EQ (answers.asked.size(), 1u);
+    EXPECT_EQ (answers.asked[0].message, "Want to deleteModra frankinja, 1.00l, 2015-B");
+    EXPECT_EQ (value ("SELECT active FROM serija WHERE id=6"), "1");
+
+    // Still selected: a second click on it would clear the selection.
+    ASSERT_NE (browser->getSelectedRow(), nullptr);
+    answers.then (1);
+    EXPECT_TRUE (browser->deleteAction());
+    EXPECT_EQ (value ("SELECT active FROM serija WHERE id=6"), "0");
+    EXPECT_EQ (columnOf (*browser, "oznaka").joinIntoString ("|"), "A|C");
+    PregledBazeSerija other (2000, false);
+    EXPECT_EQ (other.getNumRows(), 2);
+    EXPECT_FALSE (columnOf (other, "oznaka").contains ("B"));
+
+    // The same five values saved again bring the row back with its id and count.
+    CreateSerijaAction dialog (2015);
+    dialog.oznakaValue = "B";
+    auto sorta = batch (5).sorta;
+    sorta.id = 4;
+    sorta.sorta = "Modra frankinja";
+    dialog.setSortaIDN (sorta, 1);
+    dialog.modelValue = 3;
+    dialog.kvalitetaValue = 1;
+    EXPECT_TRUE (dialog.saveAction());
+    EXPECT_EQ (dialog.getRecord().id, 6);
+    EXPECT_EQ (value ("SELECT active||'/'||stevilo FROM serija WHERE id=6"), "1/200");
+}
