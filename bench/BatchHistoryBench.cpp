@@ -1,7 +1,8 @@
 // The history of a batch over 2,000 candidate transfers and 20 bottlings, beside its bare journal
 // query fetched by the same connection ("history_to_query_ratio"). Aim: under a second and a
 // ratio that does not grow with the square of the entries: each chain step finds its successor
-// through an index of the rows by outflow vessel and date instead of scanning them.
+// through an index of the rows by outflow vessel and date instead of scanning them, and a chain
+// already walked towards a bottling is not walked again from a later candidate.
 #include "cellar/SerijaStore.h"
 #include "cellar/gui/DnevnikSerija.h"
 #include "core/Globals.h"
