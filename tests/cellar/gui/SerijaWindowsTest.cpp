@@ -329,3 +329,19 @@ TEST_F (SerijaWindows, ARemovedBatchLeavesEveryListAndComesBackWhenSavedAgain)
     EXPECT_EQ (dialog.getRecord().id, 6);
     EXPECT_EQ (value ("SELECT active||'/'||stevilo FROM serija WHERE id=6"), "1/200");
 }
+
+TEST_F (SerijaWindows, AChoosersVintageFilterAboveZeroLimitsItsList)
+{
+    for (int letnik : { 0, 2016 })
+    {
+        SCOPED_TRACE (letnik);
+        auto row = chooser();
+        row->setSerijaLetnik (letnik);
+        clickButtonOf (*row);
+        auto* browser = browserOf (*row);
+        ASSERT_NE (browser, nullptr);
+        EXPECT_EQ (columnOf (*browser, "oznaka").joinIntoString ("|"), letnik > 0 ? "C" : "A|B|C");
+        EXPECT_EQ (browser->getLetnikFilter(), letnik > 0 ? 2016 : -1);
+        closeAllWindows();
+    }
+}
