@@ -49,6 +49,8 @@ class Opravilo : private juce::DeletedAtShutdown
 public:
     /** The readable text of one journal entry, built from its detail tables (OpraviloLogDetails.h). */
     class LogDetails;
+    /** Whether the wine of a journal entry reaches a bottling through later transfers (OpraviloPretokTools.h). */
+    class PretokTools;
 
     /** The query that fills the cache. */
     static constexpr const char* kLoadQuery = "SELECT * FROM opravilo WHERE active=1;";

@@ -52,6 +52,14 @@ const char* const kComposedKeys[] = {
     "analiza_ekstraktbs", "analiza_skis", "analiza_hkis", "analiza_nkis", "analiza_ph", "analiza_prosto",
     "analiza_szveplo", "analiza_pepel", "analiza_datum", "analiza_vino", "analiza_posoda", "Analize",
     "parcela_vnaslov", "parcela_drzavaime", "parcela_drzavakratica", "parcela_drzavaeu", "Parcela",
+    // the batch register's, the batch composition's and the batch history's headers
+    "serija_oznaka", "serija_letnik", "serija_stevilo", "serija_sorta", "serija_model", "serija_kvaliteta",
+    "pregledbazekompozicija_sorta", "pregledbazekompozicija_vletnik", "pregledbazekompozicija_parcela",
+    "pregledbazekompozicija_vinogradnik", "pregledbazekompozicija_razmerje", "pregledbazekompozicija_volumen",
+    "pregledbazekompozicija_serija", "pregledbazekompozicija_seletnik", "pregledbazekompozicija_model",
+    "pregledbazekompozicija_modelvolumen", "pregledbazekompozicija_datumpolnjenja", "pregledbazekompozicija_steviloserije",
+    "pregledbazekompozicija_posoda", "pregledbazekompozicija_klet",
+    "dnevnikserija_datum", "dnevnikserija_ime", "dnevnikserija_opomba", "dnevnikserija_vindor",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }

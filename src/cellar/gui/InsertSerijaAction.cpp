@@ -1,0 +1,6 @@
+#include "cellar/gui/InsertSerijaAction.h"
+
+InsertSerijaAction::InsertSerijaAction (int letnik) : CreateSerijaAction (letnik)
+{
+    addCountSection();
+}
