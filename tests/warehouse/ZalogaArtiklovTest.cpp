@@ -103,6 +103,19 @@ TEST_F (ZalogaArtiklovTest, OneWarehouseKeepsOnlyItsRowsIncludingRowsMadeFromMov
     EXPECT_DOUBLE_EQ (stock.getTotalVolume(), 6.75);
 }
 
+TEST_F (ZalogaArtiklovTest, EntryEmptyOnTheDayIsLoggedByItsId)
+{
+    ASSERT_TRUE (book ("2024-03-11 08:00:00", 1, 2, 10, kBox));
+    ASSERT_TRUE (book ("2024-03-12 08:00:00", 2, 2, 3, kBox));
+    ASSERT_EQ (value ("SELECT stevilo FROM hramba WHERE id=" + juce::String (entryOf (2, kBox))).getIntValue(), 7);
+    vtest::LogCapture log;
+    ZalogaArtiklov stock (&db);
+    ASSERT_TRUE (reloadAt (stock, "2024-03-10", -1));
+    EXPECT_EQ (stock.getStock()->getNumRows(), 0);
+    EXPECT_TRUE (log.contains ("hid:" + juce::String (entryOf (2, kBox)) + " je prazen stevilo:0"))
+        << log.lines().joinIntoString ("\n");
+}
+
 TEST_F (ZalogaArtiklovTest, SecondReloadWithoutClearingRepeatsTheConditionsAndTheRows)
 {
     ASSERT_TRUE (book ("2024-03-05 10:00:00", 1, 1, 12, kWine));

@@ -109,6 +109,18 @@ TEST_F (ArticleChoosers, WarehouseChooserHandsOutWarehouseAndParty)
     EXPECT_EQ ((int) chosen.getValue(), 1);
 }
 
+TEST_F (ArticleChoosers, WarehouseChooserWithoutItsTableOffersNotSelectedOnly)
+{
+    ASSERT_TRUE (exec ("ALTER TABLE skladisce RENAME TO skladisce_stari"));
+    juce::Value chosen (juce::var (1));
+    std::unique_ptr<SkladisceChoicePropertyComponent> row (SkladisceChoicePropertyComponent::loadAndCreate (chosen, "Skladisce"));
+    ASSERT_NE (row, nullptr);
+    EXPECT_EQ (choicesOf (*row), list ({ TRANS ("Not selected") }));
+    EXPECT_TRUE (log.contains ("ERROR: the warehouses could not be read"));
+    EXPECT_EQ (row->getIndex(), -1);
+    EXPECT_EQ (row->getSkladisce().konsig.id, -1);
+}
+
 TEST_F (ArticleChoosers, KindChooserOffersTheWarehouseKindsOnly)
 {
     ASSERT_TRUE (exec ("INSERT INTO tip(id,ime,active) VALUES (7,'Sedem',1)"));
