@@ -162,6 +162,8 @@ TEST_F (ArticleChoosers, ArticleManagerLists)
     EXPECT_FALSE (salesHeader.isColumnVisible (7));
     EXPECT_FALSE (salesHeader.isColumnVisible (8));
     EXPECT_TRUE (salesHeader.isColumnVisible (1));
+    for (int id = 1; id <= salesHeader.getNumColumns (false); ++id)   // the article's own columns stay out of sight
+        EXPECT_EQ (salesHeader.isColumnVisible (id), id <= 6 || id == 9) << id;
 
     std::unique_ptr<PregledBazeArtikel> details (createArtikelDetailsBrowser (entry));
     EXPECT_EQ (cellsOf (*details, { "ime", "serijalabel" }), juce::StringArray ({ "Frankinja|Belo, 0.75l, 2021-A1, Kakovostno" }));
