@@ -73,6 +73,11 @@ TEST_F (StockReport, StandsAtTheEndOfTheChosenDayWithTotalsPerWarehouse)
 
     prepare (report, "2024-03-10", -1);
     EXPECT_EQ (report.getStartDate(), "2024-03-10 23:59:59");
+    report.setStartDate ("2024-03-10 14:30:00");
+    EXPECT_EQ (report.getStartDate(), "2024-03-10 23:59:59");
+    report.setStartDate ("ni datum");   // not a date: the end of today
+    EXPECT_EQ (report.getStartDate(), juce::Time::getCurrentTime().formatted ("%Y-%m-%d") + " 23:59:59");
+    report.setStartDate ("2024-03-10 00:00:00");
     const juce::String total = "= |" + TRANS ("porocilozalogartiklov_stats_artikelime") + "|";
     juce::StringArray all { "Glavno|Frankinja|15.00|20", "Glavno|Karton|0.00|10" };
     all.add (total + "15.00|30");
