@@ -5,6 +5,7 @@
 #include "operations/Glavna.h"
 #include "operations/ItemTransfer.h"
 #include "operations/OperationsFixture.h"
+#include "warehouse/PlanWrites.h"
 #include "warehouse/ZalogaArtiklov.h"
 
 namespace stocktest
@@ -46,6 +47,13 @@ protected:
             return false;
         ItemTransfer transfer (id, &db);
         return transfer.transfer (smer, warehouse, count, article, 0);
+    }
+
+    /** Takes the article's entry off the warehouse as the plan does (its article too, once no
+        active entry of it is left). */
+    bool withdraw (int warehouse, int article)
+    {
+        return PlanWrites::withdraw (db, entryOf (warehouse, article), article);
     }
 
     int entryOf (int warehouse, int article) const

@@ -38,7 +38,7 @@ TEST_F (ZalogaArtiklovTest, StockAtTheEndOfTheChosenDay)
     {
         const char* name;
         std::vector<Booking> bookings;
-        const char* afterwards;   // SQL run after the bookings (a withdrawal)
+        int withdrawn;   // the article whose entry in warehouse 1 is withdrawn after the bookings, or 0
         int warehouse;
         juce::StringArray expected;
         const char* logged;
@@ -46,22 +46,22 @@ TEST_F (ZalogaArtiklovTest, StockAtTheEndOfTheChosenDay)
     const Case cases[] = {
         { "a movement at 23:59:59 of the day counts, one at 00:00:00 of the next is undone",
           { { "2024-03-05 10:00:00", 1, 1, 12, kWine }, { "2024-03-10 23:59:59", 2, 1, 2, kWine }, { "2024-03-11 00:00:00", 2, 1, 3, kWine } },
-          "", -1, { wine + "7.50|10" }, "" },
+          0, -1, { wine + "7.50|10" }, "" },
         { "received and partly sold after the day: empty on the day, so left out",
           { { "2024-03-11 08:00:00", 1, 1, 10, kBox }, { "2024-03-12 08:00:00", 2, 1, 3, kBox } },
-          "", -1, {}, " je prazen stevilo:0" },
+          0, -1, {}, " je prazen stevilo:0" },
         { "emptied and withdrawn since: back with its present names",
           { { "2024-03-05 10:00:00", 1, 1, 4, kWine }, { "2024-03-11 09:00:00", 2, 1, 4, kWine } },
-          "UPDATE hramba SET active=0", -1, { wine + "3.00|4" }, "" },
+          kWine, -1, { wine + "3.00|4" }, "" },
         { "other goods carry no batch, bottle, grade or litres",
           { { "2024-03-05 10:00:00", 1, 1, 5, kBox }, { "2024-03-11 09:00:00", 1, 1, 2, kBox } },
-          "", -1, { "Karton|Glavno|||||0.00|5" }, "" },
+          0, -1, { "Karton|Glavno|||||0.00|5" }, "" },
         { "12 bottles of 0.75 l are 9 l",
-          { { "2024-03-01 10:00:00", 1, 1, 12, kWine } }, "", -1, { wine + "9.00|12" }, "" },
+          { { "2024-03-01 10:00:00", 1, 1, 12, kWine } }, 0, -1, { wine + "9.00|12" }, "" },
         { "a consignment owner's name: line feed a blank, cut to 20 characters",
-          { { "2024-03-01 10:00:00", 1, 3, 2, kBox } }, "", -1, { "Karton|Tuje blago|Vinska klet Konsigna...||||0.00|2" }, "" },
+          { { "2024-03-01 10:00:00", 1, 3, 2, kBox } }, 0, -1, { "Karton|Tuje blago|Vinska klet Konsigna...||||0.00|2" }, "" },
         { "a kind-1 article never shows, whatever moved after the day",
-          { { "2024-03-05 10:00:00", 1, 1, 5, kService }, { "2024-03-11 09:00:00", 2, 1, 2, kService } }, "", -1, {}, "" },
+          { { "2024-03-05 10:00:00", 1, 1, 5, kService }, { "2024-03-11 09:00:00", 2, 1, 2, kService } }, 0, -1, {}, "" },
     };
     for (const auto& c : cases)
     {
@@ -69,8 +69,8 @@ TEST_F (ZalogaArtiklovTest, StockAtTheEndOfTheChosenDay)
         clearBookings();
         for (const auto& b : c.bookings)
             ASSERT_TRUE (book (b.when, b.smer, b.warehouse, b.count, b.article)) << b.when;
-        if (juce::String (c.afterwards).isNotEmpty())
-            ASSERT_TRUE (exec (c.afterwards));
+        if (c.withdrawn != 0)
+            ASSERT_TRUE (withdraw (1, c.withdrawn));
         vtest::LogCapture log;
         ZalogaArtiklov stock (&db);
         ASSERT_TRUE (reloadAt (stock, "2024-03-10", c.warehouse));
@@ -86,7 +86,9 @@ TEST_F (ZalogaArtiklovTest, OneWarehouseKeepsOnlyItsRowsIncludingRowsMadeFromMov
     ASSERT_TRUE (book ("2024-03-05 10:00:00", 1, 2, 3, kWine));
     ASSERT_TRUE (book ("2024-03-11 10:00:00", 2, 2, 3, kWine));
     ASSERT_TRUE (book ("2024-03-11 10:00:00", 2, 1, 6, kWine));
-    ASSERT_TRUE (exec ("UPDATE hramba SET active=0"));   // both emptied and withdrawn: rows from movements only
+    ASSERT_TRUE (withdraw (1, kWine));   // both emptied and withdrawn, the article too: rows from movements only
+    ASSERT_TRUE (withdraw (2, kWine));
+    ASSERT_EQ (value ("SELECT active FROM artikel WHERE id=" + juce::String (kWine)), "0");
 
     ZalogaArtiklov stock (&db);
     ASSERT_TRUE (reloadAt (stock, "2024-03-10", 2));
@@ -101,6 +103,19 @@ TEST_F (ZalogaArtiklovTest, OneWarehouseKeepsOnlyItsRowsIncludingRowsMadeFromMov
     EXPECT_EQ (rowsOf (stock.getStock()).size(), 2);
     EXPECT_EQ (stock.getNaslov(), TRANS ("porocilozalogartiklov_naslov_porocila") + TRANS ("Porocilo_dne") + "2024-03-10");
     EXPECT_DOUBLE_EQ (stock.getTotalVolume(), 6.75);
+}
+
+TEST_F (ZalogaArtiklovTest, EntryEmptyOnTheDayIsLoggedByItsId)
+{
+    ASSERT_TRUE (book ("2024-03-11 08:00:00", 1, 2, 10, kBox));
+    ASSERT_TRUE (book ("2024-03-12 08:00:00", 2, 2, 3, kBox));
+    ASSERT_EQ (value ("SELECT stevilo FROM hramba WHERE id=" + juce::String (entryOf (2, kBox))).getIntValue(), 7);
+    vtest::LogCapture log;
+    ZalogaArtiklov stock (&db);
+    ASSERT_TRUE (reloadAt (stock, "2024-03-10", -1));
+    EXPECT_EQ (stock.getStock()->getNumRows(), 0);
+    EXPECT_TRUE (log.contains ("hid:" + juce::String (entryOf (2, kBox)) + " je prazen stevilo:0"))
+        << log.lines().joinIntoString ("\n");
 }
 
 TEST_F (ZalogaArtiklovTest, SecondReloadWithoutClearingRepeatsTheConditionsAndTheRows)
@@ -152,6 +167,18 @@ TEST_F (ZalogaArtiklovTest, FailedQueriesKeepNoResult)
     EXPECT_TRUE (log.contains (ZalogaArtiklov::kMovementsFailed));
     EXPECT_EQ (stock.getTotalVolume(), 0.0);
     EXPECT_TRUE (log.contains (ZalogaArtiklov::kNoResult));
+
+    // The movements read, the stock not (a condition naming no column): no result either.
+    ASSERT_TRUE (exec ("ALTER TABLE prenos_stari RENAME TO prenos"));
+    ASSERT_TRUE (reloadAt (stock, "2024-03-10", -1));
+    ASSERT_NE (stock.getStock(), nullptr);
+    log.clear();
+    stock.clearConditions();
+    stock.addCondition ("h.nothing > 0");
+    EXPECT_FALSE (stock.reloadPregled());
+    EXPECT_EQ (stock.getStock(), nullptr);
+    EXPECT_TRUE (log.contains (ZalogaArtiklov::kStockFailed));
+    EXPECT_FALSE (log.contains (ZalogaArtiklov::kMovementsFailed));
 
     ZalogaArtiklov withoutDatabase (nullptr);
     EXPECT_FALSE (reloadAt (withoutDatabase, "2024-03-10", -1));
@@ -225,8 +252,7 @@ TEST_F (ZalogaArtiklovTest, ReplayedStockEqualsStockSummedForward)
             ASSERT_TRUE (book (m.when, m.delta > 0 ? 1 : 2, m.warehouse, std::abs (m.delta), m.article));
         for (const auto& [key, held] : now)
             if (held == 0 && random.nextBool())
-                ASSERT_TRUE (db.sqlQueryNA ("UPDATE hramba SET active=0 WHERE skladisce=" + juce::String (key.first) + " AND artikel="
-                                            + juce::String (key.second)));
+                ASSERT_TRUE (withdraw (key.first, key.second));
         ASSERT_TRUE (sequenceBookings->commit());
         sequenceBookings.reset();
 

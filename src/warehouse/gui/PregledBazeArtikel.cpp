@@ -61,7 +61,8 @@ const TableColumnSpec& PregledBazeArtikel::prodajaSpec()
                                          { "stevilo", CellType::wholeCentred, 10 }, { "cena", CellType::amount, 10 },
                                          { "znesek", CellType::amount, 10 }, { "ddv", CellType::amount, 10 },
                                          { "skupaj", CellType::amount, 10 } },
-                                       kHidden,
+                                       // the article's VAT-rate id, under its own name in the sales query
+                                       { "id", "link", "link2", "ddv", "artikelddv", "enota", "parent", "tip", "active" },
                                        { { "oznaka", StatKind::title }, { "stevilo", StatKind::sum }, { "znesek", StatKind::sum },
                                          { "ddv", StatKind::sum }, { "skupaj", StatKind::sum } });
     return spec;

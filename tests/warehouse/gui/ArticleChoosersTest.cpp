@@ -109,6 +109,18 @@ TEST_F (ArticleChoosers, WarehouseChooserHandsOutWarehouseAndParty)
     EXPECT_EQ ((int) chosen.getValue(), 1);
 }
 
+TEST_F (ArticleChoosers, WarehouseChooserWithoutItsTableOffersNotSelectedOnly)
+{
+    ASSERT_TRUE (exec ("ALTER TABLE skladisce RENAME TO skladisce_stari"));
+    juce::Value chosen (juce::var (1));
+    std::unique_ptr<SkladisceChoicePropertyComponent> row (SkladisceChoicePropertyComponent::loadAndCreate (chosen, "Skladisce"));
+    ASSERT_NE (row, nullptr);
+    EXPECT_EQ (choicesOf (*row), list ({ TRANS ("Not selected") }));
+    EXPECT_TRUE (log.contains ("ERROR: the warehouses could not be read"));
+    EXPECT_EQ (row->getIndex(), -1);
+    EXPECT_EQ (row->getSkladisce().konsig.id, -1);
+}
+
 TEST_F (ArticleChoosers, KindChooserOffersTheWarehouseKindsOnly)
 {
     ASSERT_TRUE (exec ("INSERT INTO tip(id,ime,active) VALUES (7,'Sedem',1)"));
@@ -150,6 +162,8 @@ TEST_F (ArticleChoosers, ArticleManagerLists)
     EXPECT_FALSE (salesHeader.isColumnVisible (7));
     EXPECT_FALSE (salesHeader.isColumnVisible (8));
     EXPECT_TRUE (salesHeader.isColumnVisible (1));
+    for (int id = 1; id <= salesHeader.getNumColumns (false); ++id)   // the article's own columns stay out of sight
+        EXPECT_EQ (salesHeader.isColumnVisible (id), id <= 6 || id == 9) << id;
 
     std::unique_ptr<PregledBazeArtikel> details (createArtikelDetailsBrowser (entry));
     EXPECT_EQ (cellsOf (*details, { "ime", "serijalabel" }), juce::StringArray ({ "Frankinja|Belo, 0.75l, 2021-A1, Kakovostno" }));

@@ -65,9 +65,19 @@ TEST_F (StockReport, StandsAtTheEndOfTheChosenDayWithTotalsPerWarehouse)
     EXPECT_TRUE (report.usesStartDate() && report.usesSkladisce());
     EXPECT_FALSE (report.usesEndDate() || report.usesArtikel() || report.printsOwnForm());
     EXPECT_FALSE (report.getTable().getHeader().isColumnVisible (11));
+    const auto& print = report.getPrintLayout().layoutSettings;
+    EXPECT_EQ (print.getPrefix(), "PorociloZalogArtiklov");
+    EXPECT_EQ ((int) print.getVar ("fontsizetable"), 10);
+    EXPECT_EQ ((int) print.getVar ("headerlines"), 1);
+    EXPECT_EQ ((int) print.getVar ("papersize"), 0);
 
     prepare (report, "2024-03-10", -1);
     EXPECT_EQ (report.getStartDate(), "2024-03-10 23:59:59");
+    report.setStartDate ("2024-03-10 14:30:00");
+    EXPECT_EQ (report.getStartDate(), "2024-03-10 23:59:59");
+    report.setStartDate ("ni datum");   // not a date: the end of today
+    EXPECT_EQ (report.getStartDate(), juce::Time::getCurrentTime().formatted ("%Y-%m-%d") + " 23:59:59");
+    report.setStartDate ("2024-03-10 00:00:00");
     const juce::String total = "= |" + TRANS ("porocilozalogartiklov_stats_artikelime") + "|";
     juce::StringArray all { "Glavno|Frankinja|15.00|20", "Glavno|Karton|0.00|10" };
     all.add (total + "15.00|30");
@@ -115,7 +125,7 @@ TEST_F (StockReport, ShownPrintedAndRenderedForALook)
     job->setNumberOfPages (pages);
     EXPECT_EQ (report.printReport (area, *job, settings, job.get(), pages), pages);
     EXPECT_TRUE (job->save ({}));
-    EXPECT_EQ (vtest::renderPages (file, juce::File ("/tmp"), "vindoro-stock-report-page", 60).size(), pages);
+    EXPECT_EQ (vtest::renderPages (file, juce::File ("/tmp"), "vindoro-stock-report-page", 110).size(), pages);
 
     const juce::File pdfFolder = vtest::cupsPdfFolderOrSkip();
     if (pdfFolder == juce::File())
