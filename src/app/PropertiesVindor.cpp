@@ -1,5 +1,7 @@
 #include "app/PropertiesVindor.h"
 
+#include "cellar/gui/SerijaButtonPropertyComponent.h"
+
 #include "cellar/gui/SortaButtonPropertyComponent.h"
 #include "core/Globals.h"
 #include "core/Log.h"
@@ -271,7 +273,6 @@ void PropertiesVindor::buildSections()
         whiteVariety = new SortaButtonPropertyComponent (TRANS ("Izberi sorto"), TRANS ("Belo brez oznake sorte"), this, 1);
         redVariety = new SortaButtonPropertyComponent (TRANS ("Izberi sorto"), TRANS ("Rdece brez oznake sorte"), this, 2);
 
-        // The batch register row joins this section once the batches are built in.
         panel->addSection (TRANS ("Dodatno"),
                            { whiteVariety, redVariety,
                              new AnalizaProperty (analizaText, TRANS ("Analiza"), owner),
@@ -279,7 +280,8 @@ void PropertiesVindor::buildSections()
                              new SpecialTableButtonPropertyComponent (TRANS ("Edit"), TRANS ("Kvaliteta"), "kvaliteta", owner),
                              new DDVTableButtonPropertyComponent (TRANS ("Edit"), TRANS ("ddv_naslov_okna"), "ddv", owner),
                              new DrzavaTableButtonPropertyComponent (TRANS ("Edit"), TRANS ("drzava_naslov_okna"), "drzava", owner, 1),
-                             new KlavzuleTableButtonPropertyComponent (TRANS ("Edit"), TRANS ("DDV klavzule"), owner) },
+                             new KlavzuleTableButtonPropertyComponent (TRANS ("Edit"), TRANS ("DDV klavzule"), owner),
+                             new SerijaButtonPropertyComponent (TRANS ("Serija"), TRANS ("Edit"), owner, true, false) },
                            false);
 
         // Showing the stored defaults reports them back here, which writes all four keys: a

@@ -2,6 +2,7 @@
 // a click on their title, choices picked, sliders typed into, pickers clicked; what reaches the
 // settings file is read back, and the next start's checks are run on the same settings.
 #include "app/DatabaseStartupChecks.h"
+#include "cellar/gui/SerijaButtonPropertyComponent.h"
 #include "app/MainContentComponent.h"
 #include "app/MainWindowCallback.h"
 #include "app/PropertiesVindor.h"
@@ -245,9 +246,13 @@ TEST_F (SettingsPages, TheProgramPageShowsEightClosedSectionsWithTheirRowsAndDef
                                 TRANS ("Background filename"), TRANS ("Select selectioncolor"), TRANS ("Programske datoteke"),
                                 TRANS ("logger_label"), TRANS ("Select nqbuttons") });
     EXPECT_EQ (rowNames (panel.getTitledSection (0)), basic);
-    const int rowsPerSection[] = { 8, 5, 4, 6, 3, 5, 2, 8 };
+    const int rowsPerSection[] = { 8, 5, 4, 6, 3, 5, 2, 9 };
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ (rowsOf (panel.getTitledSection (i)).size(), rowsPerSection[i]) << sections[i];
+    // The last code table is the batch register, opened for editing.
+    auto* batches = dynamic_cast<SerijaButtonPropertyComponent*> (rowsOf (panel.getTitledSection (7)).getLast());
+    ASSERT_NE (batches, nullptr);
+    EXPECT_EQ (batches->getButtonText(), TRANS ("Serija"));
     EXPECT_EQ (rowNames (panel.getTitledSection (5)),
                texts ({ TRANS ("sklic_mode"), TRANS ("metoda_obracuna"), TRANS ("racun_kupec_pozicija"),
                                     TRANS ("racun_dobavnica_mode"), TRANS ("racun_popust_mode") }));
@@ -269,10 +274,10 @@ TEST_F (SettingsPages, TheProgramPageShowsEightClosedSectionsWithTheirRowsAndDef
     // The receipt printer's ports are the ones the serial layer lists.
     EXPECT_EQ (choicesOf (*row (1, 4)), texts ({ ports.file ("ttyS0").getFullPathName(), ports.file ("ttyUSB3").getFullPathName() }));
 
-    // The code tables' buttons; the batch register's row is not built in yet.
+    // The code tables' buttons, the batch register's last.
     EXPECT_EQ (rowNames (panel.getTitledSection (7)),
                texts ({ TRANS ("Belo brez oznake sorte"), TRANS ("Rdece brez oznake sorte"), TRANS ("Analiza"), TRANS ("Edit"),
-                                    TRANS ("Edit"), TRANS ("Edit"), TRANS ("Edit"), TRANS ("Edit") }));
+                                    TRANS ("Edit"), TRANS ("Edit"), TRANS ("Edit"), TRANS ("Edit"), TRANS ("Edit") }));
 }
 
 TEST_F (SettingsPages, NoSerialPortLeavesThePortChoiceEmpty)

@@ -1,6 +1,8 @@
 #include "print/gui/Porocilo.h"
 
+#include "cellar/gui/DnevnikSerija.h"
 #include "cellar/gui/KletChoicePropertyComponent.h"
+#include "cellar/gui/SerijaButtonPropertyComponent.h"
 #include "core/DateTime.h"
 #include "core/Globals.h"
 #include "core/Log.h"
@@ -109,12 +111,12 @@ Porocilo::Porocilo()
     endCalendar->setDateText (storedEnd);
     panel.addSection (TRANS ("usecalendar"), { startCalendar, endCalendar }, (bool) useCalendarValue.getValue());
 
-    // The batch row comes with the wine batches.
+    serijaButton = new SerijaButtonPropertyComponent (TRANS ("Izberi serijo"), TRANS ("Serija"), this, false, false);
     strankaButton = new StrankaButtonPropertyComponent (kAllPartyKinds, TRANS ("racunpregled_nidoloceno"), TRANS ("Stranka"), this);
     artikelButton = new ArtikelTablePropertyComponent (TRANS ("racunpregled_nidoloceno"), TRANS ("racunpregled_steklenica"), this);
     skladisceChoice = SkladisceChoicePropertyComponent::loadAndCreate (skladisceValue, TRANS ("Skladisce"));
     kletChoice = KletChoicePropertyComponent::loadAndCreate (kletValue, TRANS ("Klet"));
-    panel.addSection ({}, { strankaButton, artikelButton, skladisceChoice, kletChoice }, true);
+    panel.addSection ({}, { serijaButton, strankaButton, artikelButton, skladisceChoice, kletChoice }, true);
     addAndMakeVisible (panel);
 
     auto* prepare = buttons.add (new juce::TextButton (TRANS ("PripraviPorocilo")));
@@ -151,7 +153,7 @@ std::unique_ptr<PregledBaze> Porocilo::makeReport (int id)
     {
         case 2: return std::make_unique<TrgatevPorocilo>();
         case 5: return std::make_unique<PorociloZalogArtiklov>();
-        // 11, the batch journal (createDnevnikSerija), joins here with the wine batches.
+        case 11: return createDnevnikSerija();
         default: break;
     }
     log ("createReport", kUnknownReport + juce::String (id));
@@ -200,6 +202,7 @@ void Porocilo::updateConditionRows()
     };
     enable (startCalendar, p->usesStartDate());
     enable (endCalendar, p->usesEndDate());
+    enable (serijaButton, p->usesSerija());
     enable (artikelButton, p->usesArtikel());
     enable (skladisceChoice, p->usesSkladisce());
     enable (kletChoice, p->usesKlet());
@@ -241,7 +244,9 @@ void Porocilo::reload()
             p->setStartDate (startCalendar->getDateTime().toSqlDayStart());
         if (p->usesEndDate())
             p->setEndDate (nextDayStart (endCalendar->getDateTime().time));
-        // The batch goes to the report here once the wine batches bring their row.
+        if (p->usesSerija())
+            if (auto* l = dynamic_cast<SerijaListener*> (report.get()))
+                l->setSerijaIDN (getSerija(), 1);
         if (p->usesStranka())
             if (auto* l = dynamic_cast<StrankaListener*> (report.get()))
                 l->setStrankaIDN (getStranka (1), 1);
@@ -328,6 +333,14 @@ void Porocilo::valueChanged (juce::Value& value)
         if (kletChoice != nullptr)
             setKletIDN (kletChoice->getKlet(), 1);
     }
+}
+
+void Porocilo::setSerijaIDN (SerijaRecord batch, int slot)
+{
+    SerijaListener::setSerijaIDN (batch, slot);
+    if (auto* l = dynamic_cast<SerijaListener*> (report.get()))
+        l->setSerijaIDN (getSerija(), 1);
+    clearReport();
 }
 
 void Porocilo::setStrankaIDN (StrankaRecord party, int slot)

@@ -4,6 +4,7 @@
 // the filter rows hand their picks to this window's selection slots, and the report gets them at
 // the next prepare (a batch, party or article pick also at once, clearing the report).
 #include "cellar/KletListener.h"
+#include "cellar/SerijaListener.h"
 #include "frame/VindorWindowAction.h"
 #include "frame/VindorWindowSetup.h"
 #include "partners/StrankaListener.h"
@@ -21,6 +22,7 @@ class StrankaButtonPropertyComponent;
 class ArtikelTablePropertyComponent;
 class SkladisceChoicePropertyComponent;
 class KletChoicePropertyComponent;
+class SerijaButtonPropertyComponent;
 
 class Porocilo : public juce::Button::Listener,
                  public juce::Value::Listener,
@@ -30,7 +32,8 @@ class Porocilo : public juce::Button::Listener,
                  public StrankaListener,
                  public ArtikelListener,
                  public SkladisceListener,
-                 public KletListener
+                 public KletListener,
+                 public SerijaListener
 {
 public:
     static constexpr int kSeparator = 19;
@@ -64,6 +67,7 @@ public:
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
     void setStrankaIDN (StrankaRecord party, int slot) override;
     void setArtikelIDN (ArtikelRecord article, int slot) override;
+    void setSerijaIDN (SerijaRecord batch, int slot) override;
 
     bool buttonAction (int code) override;
     bool okAction() override;
@@ -90,6 +94,7 @@ public:
     CalendarButtonPropertyComponent* getStartCalendar() const { return startCalendar; }
     CalendarButtonPropertyComponent* getEndCalendar() const { return endCalendar; }
     VindorChoicePropertyComponent* getTipChoice() const { return tipChoice; }
+    SerijaButtonPropertyComponent* getSerijaButton() const { return serijaButton; }
     StrankaButtonPropertyComponent* getStrankaButton() const { return strankaButton; }
     ArtikelTablePropertyComponent* getArtikelButton() const { return artikelButton; }
     SkladisceChoicePropertyComponent* getSkladisceChoice() const { return skladisceChoice; }
@@ -109,6 +114,7 @@ private:
     CalendarButtonPropertyComponent* startCalendar = nullptr;
     CalendarButtonPropertyComponent* endCalendar = nullptr;
     VindorChoicePropertyComponent* tipChoice = nullptr;
+    SerijaButtonPropertyComponent* serijaButton = nullptr;
     StrankaButtonPropertyComponent* strankaButton = nullptr;
     ArtikelTablePropertyComponent* artikelButton = nullptr;
     SkladisceChoicePropertyComponent* skladisceChoice = nullptr;

@@ -2,6 +2,8 @@
 // the period and filters to a report, the closed date section, the period's bounds, copies,
 // export, and the harvest declaration chosen, prepared and printed from the main board by clicks.
 #include "app/BoardWindows.h"
+#include "cellar/gui/DnevnikSerija.h"
+#include "cellar/gui/SerijaButtonPropertyComponent.h"
 #include "app/MainContentComponent.h"
 #include "frame/VindorWindow.h"
 #include "print/gui/HarvestFixture.h"
@@ -186,8 +188,20 @@ TEST_F (ReportsWindow, TheListChoosesTheReportAndItsFilterRows)
     EXPECT_FALSE (window.getEndCalendar()->isEnabled());
     EXPECT_TRUE (window.getSkladisceChoice()->isEnabled());
 
+    // The batch history takes only the batch row, and a picked batch reaches it at once.
+    choose (window, 11);
+    auto* history = dynamic_cast<DnevnikSerija*> (window.getReport());
+    ASSERT_NE (history, nullptr);
+    EXPECT_TRUE (window.getSerijaButton()->isEnabled());
+    EXPECT_FALSE (window.getStrankaButton()->isEnabled());
+    EXPECT_FALSE (window.getSkladisceChoice()->isEnabled());
+    SerijaRecord batch;
+    batch.id = 7;
+    window.setSerijaIDN (batch, 1);
+    EXPECT_EQ (history->getSerija().id, 7);
+
     window.prepareToClose();
-    EXPECT_EQ (settings().getIntValue ("Porocilo:tip"), 5);
+    EXPECT_EQ (settings().getIntValue ("Porocilo:tip"), 11);
 }
 
 TEST_F (ReportsWindow, PrepareHandsThePeriodAndFiltersOverInOrder)
