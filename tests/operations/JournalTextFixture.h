@@ -76,9 +76,7 @@ protected:
         ASSERT_TRUE (exec ("INSERT INTO parcela(id,ime,vinogradnik,drzava) VALUES (2,'Breg nad potokom',1,185),(3,'Dolina',1,185);"
                            "UPDATE vino SET parcela=2 WHERE id IN (7,9); UPDATE vino SET parcela=3 WHERE id=8; UPDATE vino SET parcela=99 WHERE id=10;"
                            "INSERT INTO sredstvo(id,oznaka,tip) VALUES (1,'Sladkor',2),(2,'Kvas X',2),(3,'Filter K',8);"
-                           "INSERT INTO stranka(id,ime,drzava,tipstranke) VALUES (2,'Kupec Novak',185,1),(3,'Ana Kletar',185,8);"
-                           // the invoice's partner column, as the invoice subsystem's table holds it
-                           "ALTER TABLE racun ADD COLUMN kupecracun integer;"));
+                           "INSERT INTO stranka(id,ime,drzava,tipstranke) VALUES (2,'Kupec Novak',185,1),(3,'Ana Kletar',185,8);"));
         settings().setValue ("uporabnik:id", 3);
         settings().setValue ("uporabnik", "Ana Kletar");
     }
