@@ -1,6 +1,16 @@
 #include "operations/VinoRecord.h"
 #include "core/Log.h"
 
+namespace
+{
+// A NULL of a left join comes as an empty attribute: it counts as missing.
+int intOf (const juce::XmlElement& row, const char* name, int missing)
+{
+    const auto text = row.getStringAttribute (name);
+    return text.isEmpty() ? missing : text.getIntValue();
+}
+} // namespace
+
 VinoRecord::VinoRecord()
 {
     sorta = SortaRecord::empty();
@@ -26,17 +36,17 @@ VinoRecord interpretVinoXml (const juce::XmlElement* row)
         vindoro::vlog ("PregledBazeVino::interpretXml", "ERROR: ni podane vrstice");
         return wine;
     }
-    wine.id = row->getStringAttribute ("vinoid", "0").getIntValue();
+    wine.id = intOf (*row, "vinoid", 0);
     wine.active = row->getBoolAttribute ("vactive");
     wine.sorta = SortaRecord();
-    wine.sorta.id = row->getStringAttribute ("sortaid", "1").getIntValue();
+    wine.sorta.id = intOf (*row, "sortaid", 1);
     wine.sorta.sorta = row->getStringAttribute ("sorta");
     wine.sorta.active = row->getBoolAttribute ("sactive");
-    wine.letnik = row->getStringAttribute ("letnik", "0").getIntValue();
+    wine.letnik = intOf (*row, "letnik", 0);
     wine.volumen = row->getDoubleAttribute ("volumen");
     wine.razmerje = row->getDoubleAttribute ("razmerje");
     wine.parcela.vinogradnik.ime = row->getStringAttribute ("vime");
-    wine.parcela.id = row->getStringAttribute ("parcelaid", "1").getIntValue();
+    wine.parcela.id = intOf (*row, "parcelaid", 1);
     wine.parcela.ime = row->getStringAttribute ("parcela");
     wine.parcela.active = row->getBoolAttribute ("pactive");
     return wine;
