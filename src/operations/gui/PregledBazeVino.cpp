@@ -4,7 +4,10 @@
 #include "frame/KWindow.h"
 #include "frame/MessageBoxes.h"
 #include "frame/VindorWindow.h"
+#include "cellar/PosodaOps.h"
 #include "operations/gui/DnevnikVino.h"
+#include "operations/gui/UrediZalog.h"
+#include "operations/gui/VnosZalog.h"
 
 namespace
 {
@@ -98,7 +101,52 @@ bool PregledBazeVino::buttonAction (int code)
         zgodovinaVina (true);
         return true;
     }
+    if (code == ButtonCode::edit)
+    {
+        const bool result = editAction();
+        // The list stays open behind the editor.
+        setDoneFlag (false);
+        return result;
+    }
+    if (code == ButtonCode::insert)
+        return insertAction();
     return PregledBaze::buttonAction (code);
+}
+
+bool PregledBazeVino::editAction()
+{
+    if (currentChild != nullptr)
+        return true;
+    auto* row = getSelectedRow();
+    if (row == nullptr)
+    {
+        showMessageOK (1, TRANS ("Edit"), TRANS ("Ni izbranega vina"), this);
+        return true;
+    }
+    clearButtons();
+    addButton (TRANS ("Cancel"), ButtonCode::cancel);
+    addButton (TRANS ("Save"), ButtonCode::ok);
+    auto vessel = getPosoda (1);
+    if (vessel.id > 0)
+        PosodaOps::reloadPosoda (vessel, this);
+    currentChild = VindorWindow::launchNormal (TRANS ("UrediZalog"), new UrediZalog (row, vessel), this, this);
+    return true;
+}
+
+bool PregledBazeVino::insertAction()
+{
+    if (currentChild != nullptr)
+        return true;
+    clearButtons();
+    addButton (TRANS ("Cancel"), ButtonCode::cancel);
+    addButton (TRANS ("Save"), ButtonCode::ok);
+    auto vessel = getPosoda (1);
+    if (vessel.id > 0)
+        PosodaOps::reloadPosoda (vessel, this);
+    auto* form = new VnosZalog();
+    form->setPosodaIDN (vessel, 1);
+    currentChild = VindorWindow::launchNormal (TRANS ("VnosZalog"), form, this, this);
+    return true;
 }
 
 void PregledBazeVino::cellClicked (int row, int columnId, const juce::MouseEvent& event)

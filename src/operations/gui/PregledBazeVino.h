@@ -26,6 +26,10 @@ public:
     juce::String vinoIds (bool allWines);
 
     bool buttonAction (int code) override;
+    /** Opens the editor of the selected wine. */
+    bool editAction() override;
+    /** Opens the opening-stock form of the vessel. */
+    bool insertAction() override;
     void cellClicked (int row, int columnId, const juce::MouseEvent& event) override;
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
 

@@ -6,8 +6,13 @@
 #include "cellar/gui/Posoda.h"
 #include "operations/gui/DnevnikVino.h"
 #include "operations/gui/PregledBazeVino.h"
+#include "operations/gui/UrediZalog.h"
+#include "operations/gui/VnosZalog.h"
+#include "core/TextHelpers.h"
 #include "support/WidgetTestSupport.h"
 #include "support/WindowTestParts.h"
+
+using vindoro::Litres;
 
 namespace
 {
@@ -143,4 +148,55 @@ TEST_F (PregledBazeVinoTest, TheVesselKeepsTheListWhileItReportsASavedChange)
     window->notifyListener();
     wtest::pump (60);
     EXPECT_EQ (vessel->currentChild.get(), nullptr);
+}
+
+TEST_F (PregledBazeVinoTest, EditAndEntryBookAndTheListStaysOpenWithTheNewLitres)
+{
+    auto* vessel = doubleClick (7);
+    ASSERT_NE (vessel, nullptr);
+    auto* list = listOf (*vessel);
+    ASSERT_NE (list, nullptr);
+    auto* listWindow = vessel->currentChild.get();
+
+    // Edit the 100 l wine down to 60 and save with the window's own button.
+    list->getTable().selectRow (0);
+    wtest::pump();
+    auto* bar = dynamic_cast<VindorWindow*> (listWindow);
+    ASSERT_NE (bar, nullptr);
+    ASSERT_NE (wtest::windowButton (*bar, TRANS ("Edit")), nullptr);
+    wtest::windowButton (*bar, TRANS ("Edit"))->triggerClick();
+    wtest::pump();
+    auto* editorWindow = dynamic_cast<VindorWindow*> (list->currentChild.get());
+    ASSERT_NE (editorWindow, nullptr);
+    auto* editor = dynamic_cast<UrediZalog*> (list->currentChild->getAction());
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (Litres::fromStoredDouble (parseDecimal2 (editor->kolicina.toString())), Litres::fromHundredths (10000));
+    editor->kolicina = "60";
+    wtest::windowButton (*editorWindow, TRANS ("Save"))->triggerClick();
+    wtest::pump (60);
+    EXPECT_EQ (list->currentChild.get(), nullptr);
+    EXPECT_EQ (vessel->currentChild.get(), listWindow) << "the list reported 12 and stays open";
+    EXPECT_EQ (listWindow->getExitValue(), ButtonCode::refresh);
+    ASSERT_EQ (list->getNumRows(), 2);
+    EXPECT_DOUBLE_EQ (PregledBazeVino::interpretXml (list->rowAt (0)).volumen, 60.0);
+    EXPECT_EQ (value ("SELECT printf('%.2f',volumen) FROM razknjizenjevino"), "40.00");
+
+    // Enter 40 l of a new vintage.
+    wtest::windowButton (*bar, TRANS ("VnosZalog"))->triggerClick();
+    wtest::pump();
+    auto* formWindow = dynamic_cast<VindorWindow*> (list->currentChild.get());
+    ASSERT_NE (formWindow, nullptr);
+    auto* form = dynamic_cast<VnosZalog*> (list->currentChild->getAction());
+    ASSERT_NE (form, nullptr);
+    SortaRecord red;
+    red.id = 2;
+    form->setSortaIDN (red, 1);
+    form->letnik = "2019";
+    form->kolicina = "40";
+    wtest::windowButton (*formWindow, TRANS ("Save"))->triggerClick();
+    wtest::pump (60);
+    EXPECT_EQ (list->currentChild.get(), nullptr);
+    ASSERT_EQ (list->getNumRows(), 3);
+    EXPECT_EQ (rows ("SELECT v.letnik,printf('%.2f',s.volumen) FROM starovino AS s JOIN vino AS v ON v.id=s.vino"),
+               juce::StringArray ({ "2019|40.00" }));
 }
