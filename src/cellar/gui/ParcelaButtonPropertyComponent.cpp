@@ -1,4 +1,5 @@
 #include "cellar/gui/ParcelaButtonPropertyComponent.h"
+#include "operations/VinoRecord.h"
 #include "cellar/gui/PregledBazeParcela.h"
 #include "frame/VindorWindow.h"
 
@@ -68,5 +69,8 @@ void ParcelaButtonPropertyComponent::setIDN (ParcelaRecord parcel)
 {
     parcela = std::move (parcel);
     buttonText = parcela.id <= 0 ? TRANS ("Izberi parcelo") : parcela.ime;
+    // A window that holds a wine keeps the wine's parcel in step with the row.
+    if (auto* wines = dynamic_cast<VinoListener*> (ownerComponent))
+        wines->takeParcela (parcela);
     refresh();
 }

@@ -1,6 +1,11 @@
 #include "cellar/gui/Posoda.h"
 #include "core/Log.h"
 #include "core/TextHelpers.h"
+#include "cellar/gui/KletGUI.h"
+#include "frame/ButtonRecord.h"
+#include "frame/KWindow.h"
+#include "frame/VindorWindow.h"
+#include "operations/gui/PregledBazeVino.h"
 
 Posoda::PictureSource Posoda::pictures = nullptr;
 
@@ -190,4 +195,40 @@ void Posoda::mouseUp (const juce::MouseEvent& e)
     moved = true;
     vindoro::vlog ("Posoda::mouseUp", juce::String::formatted ("premik id %d oznaka:%s pozx:%e pozy:%e pozz:%d", record.id,
                    record.oznaka.toRawUTF8(), record.pozx, record.pozy, record.pozz));
+}
+
+Posoda::~Posoda()
+{
+    if (auto* child = currentChild.get())
+        child->closeKW();
+}
+
+void Posoda::mouseDoubleClick (const juce::MouseEvent& e)
+{
+    if (! e.mods.isLeftButtonDown() || currentChild != nullptr)
+        return;
+    clearButtons();
+    addButton (TRANS ("Close"), ButtonCode::cancel);
+    addButton (TRANS ("ZgodovinaVina"), ButtonCode::history);
+    addButton (TRANS ("Edit"), ButtonCode::edit);
+    addButton (TRANS ("VnosZalog"), ButtonCode::insert);
+    addButton (TRANS ("Select"), ButtonCode::select, false, true);
+    // Vessels dragged in edit mode are written before anything books on them.
+    if (auto* window = findParentComponentOfClass<KletGUI>())
+        window->savePositions();
+    currentChild = VindorWindow::launchNormal (TRANS ("Vsebina posode") + " " + record.oznaka, new PregledBazeVino (record),
+                                               owner, this);
+}
+
+void Posoda::changeListenerCallback (juce::ChangeBroadcaster* source)
+{
+    auto* child = currentChild.get();
+    if (child == nullptr || source != child)
+        return;
+    if (child->getExitValue() == ButtonCode::refresh)
+        return;
+    currentChild = nullptr;
+    // Close closes its own window; any other answer leaves it to the vessel.
+    if (child->getExitValue() != ButtonCode::cancel)
+        child->closeKW();
 }

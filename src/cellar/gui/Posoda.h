@@ -4,10 +4,12 @@
 #include "cellar/PosodaOps.h"
 #include "cellar/gui/VesselPictureCache.h"
 #include "db/SQLtoXml.h"
+#include "frame/VindorWindowSetup.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-class Posoda : public juce::Component, public juce::ChangeBroadcaster
+// Double-clicking a vessel opens the list of its wines, one window per vessel.
+class Posoda : public juce::Component, public juce::ChangeBroadcaster, public VindorWindowSetup
 {
 public:
     /** Where the kind's pictures come from (index = kind - 2); set by the application. */
@@ -15,6 +17,7 @@ public:
     static PictureSource pictures;
 
     Posoda (juce::Component* owner, const juce::XmlElement* row, const KletRecord& klet, bool movable);
+    ~Posoda() override;
 
     posoda getPosoda() const { return record; }
     /** The canvas's shared backdrops; without one the vessel draws its picture itself. */
@@ -42,6 +45,9 @@ public:
     void mouseDown (const juce::MouseEvent& e) override;
     void mouseDrag (const juce::MouseEvent& e) override;
     void mouseUp (const juce::MouseEvent& e) override;
+    void mouseDoubleClick (const juce::MouseEvent& e) override;
+    /** The wine list answering: 12 (a change saved) keeps it open, anything else closes it. */
+    void changeListenerCallback (juce::ChangeBroadcaster* source) override;
     void resized() override;
     void lookAndFeelChanged() override;
 

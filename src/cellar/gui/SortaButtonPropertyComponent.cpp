@@ -1,4 +1,5 @@
 #include "cellar/gui/SortaButtonPropertyComponent.h"
+#include "operations/VinoRecord.h"
 #include "cellar/SortaListener.h"
 #include "cellar/gui/PregledBazeSorta.h"
 #include "core/Log.h"
@@ -49,6 +50,8 @@ void SortaButtonPropertyComponent::setIDN (SortaRecord record)
         vindoro::vlog (where, "postavimo " + juce::String (slot));
         listener->setSortaIDN (record, slot);
     }
+    if (auto* wines = dynamic_cast<VinoListener*> (ownerComponent))
+        wines->takeSorta (record, slot);
     refresh();
 }
 

@@ -1,0 +1,156 @@
+#include "operations/VnosZalogSave.h"
+#include "cellar/PosodaOps.h"
+#include "core/Amount.h"
+#include "core/Globals.h"
+#include "core/Log.h"
+#include "core/TextHelpers.h"
+#include "db/DbTransaction.h"
+#include "db/SQLtoXml.h"
+#include "operations/Glavna.h"
+#include "operations/Opravilo.h"
+#include "operations/WineTransfer.h"
+
+using vindoro::Litres;
+
+namespace
+{
+constexpr const char* kMethod = "VnosZalog::save";
+
+bool refuse (juce::String& error, const char* key, const juce::String& log = {})
+{
+    if (log.isNotEmpty())
+        vindoro::vlog (kMethod, log);
+    error = TRANS (key);
+    return false;
+}
+} // namespace
+
+bool VnosZalogSave::save (SQLtoXml& db, const VnosZalogForm& form, PosodaListener* window, juce::String& error,
+                          int* entry, posoda* raised)
+{
+    const auto& vessel = form.vessel;
+    if (vessel.id < 1)
+        return refuse (error, "Posoda ni izbrana", "ERROR: posoda not set");
+    if (form.sorta.id < 1)
+        return refuse (error, "Sorta ni izbrana", "ERROR: sorta id is " + juce::String (form.sorta.id));
+    int parcela = form.parcela;
+    if (parcela < 0)
+    {
+        parcela = 1;
+        vindoro::vlog (kMethod, "INFO: parcela postavljena na id 1");
+    }
+    const auto volume = Litres::fromStoredDouble (parseDecimal2 (form.kolicina)).value_or (Litres());
+    if (volume <= Litres())
+        return refuse (error, "Volumen pretoka ni dolocen", "ERROR: volumen pretoka is  " + volume.toSql());
+
+    if (form.letnik > 0)
+        if (auto* settings = getUserSettings())
+            settings->setValue ("vnoszalog:letnik", form.letnik);
+
+    WineTransfer::addTables (&db);
+    Glavna::addTables (&db);
+    db.addTable ("starovino");
+
+    if (PosodaOps::reloadCompareSet (vessel, &db, window, 1))
+        return refuse (error, "Vsebina posode se je med urejanjem spremenila. Preverite kolicine.");
+
+    // The slider's range is only what was free when the vessel was picked.
+    const auto capacity = Litres::fromStoredDouble (vessel.volumen).value_or (Litres());
+    const auto stock = Litres::fromStoredDouble (vessel.zaloga).value_or (Litres());
+    if (volume > capacity - stock)
+        return refuse (error, "Volumen pretoka je vecji od placa",
+                       "WARNING: volumen " + volume.toSql() + " je večje od prostora " + (capacity - stock).toSql());
+
+    const auto others = db.sqlQueryInt (
+        "SELECT COUNT(DISTINCT sorta.id) FROM zaloga INNER JOIN vino ON zaloga.vino = vino.id INNER JOIN sorta ON vino.sorta = sorta.id "
+        "WHERE zaloga.volumen>0 AND zaloga.posoda = " + juce::String (vessel.id) + " AND sorta.id!=" + juce::String (form.sorta.id));
+
+    posoda changed = vessel;
+    const auto& current = vessel.tipizacija;
+    if (form.declarationOpen)
+    {
+        if (form.tipSorta.id < 2)
+            return refuse (error, "Tipizacija problem sorta");
+        if (form.tipLetnik.trim().isEmpty())
+            return refuse (error, "Tipizacija problem ni letnika");
+        TipizacijaRecord declaration;
+        declaration.id = -1;
+        declaration.sorta = form.tipSorta;
+        declaration.letnik = form.tipLetnik.getIntValue();
+        declaration.kvaliteta = form.kvaliteta;
+        if (current.id > 1 && current.sorta.id == declaration.sorta.id && current.letnik == declaration.letnik
+            && current.kvaliteta == declaration.kvaliteta)
+            declaration = current;
+        changed.tipizacija = declaration;
+    }
+    else
+    {
+        if (others >= 1)
+            return refuse (error, "Tipizacija ni izbrana", "WARNING: tipizacija id is " + juce::String (form.tipSorta.id));
+        if (current.sorta.id != 1)
+        {
+            changed.tipizacija = TipizacijaRecord();
+            changed.tipizacija.id = 1;
+        }
+    }
+
+    vindoro::vlog (kMethod, "saving VnosZalog labelklet:" + vessel.klet.ime + " idparcela:" + juce::String (parcela)
+                                + ", idsorta:" + juce::String (form.sorta.id) + " tipizacija:" + juce::String (form.tipSorta.id));
+
+    DbTransaction transaction;
+    auto fail = [&] (const juce::String& text, const juce::String& log)
+    {
+        vindoro::vlog (kMethod, log);
+        transaction.rollback();
+        error = text;
+        return false;
+    };
+    if (! transaction.isActive())
+        return fail (TRANS ("belezenje vnoszalog ni uspela"), "ERROR: " + transaction.getLastError());
+
+    Glavna glavna;
+    const int id = glavna.vknjizi (&db, form.datum, OperationType::openingWine, form.opombe);
+    if (id < 1)
+        return fail (TRANS ("belezenje vinopravilo ni uspela"), "ERROR: belezenje vinopravilo ni uspela");
+
+    const auto identity = "parcela=" + juce::String (parcela) + " AND sorta=" + juce::String (form.sorta.id)
+                          + " AND letnik=" + juce::String (form.letnik);
+    auto wine = (int) db.sqlQueryInt ("SELECT id FROM vino WHERE " + identity + " ORDER BY id LIMIT 1;");
+    if (! db.ok)
+    {
+        // The id comes from the INSERT itself, so a failed INSERT never books under another row.
+        wine = (int) db.sqlInsert ("INSERT INTO vino(parcela,sorta,letnik) VALUES('" + juce::String (parcela) + "','"
+                                   + juce::String (form.sorta.id) + "','" + juce::String (form.letnik) + "');");
+        if (wine < 1)
+            return fail (TRANS ("belezenje vnoszalog ni uspela"), "ERROR: vina ni bilo mogoce zapisati");
+    }
+
+    WineTransfer engine (id, &db);
+    engine.allowZero = true;
+    if (! engine.transfer (Transfer::kInto, vessel.id, volume, wine) || ! engine.deactivatePosodaArtikel (vessel.id))
+        return fail (TRANS ("belezenje vnoszalog ni uspela"),
+                     "ERROR:Pretok ni uspel. Nismo uspeli odtociti iz  posode.(sprememba tabele zaloga)");
+
+    juce::String declarationError;
+    if (! PosodaOps::prenosPosode (&db, vessel, changed, form.opombe, id, &declarationError))
+        return fail (TRANS ("belezenje vnoszalog ni uspela"), "ERROR: Spememba tipizacije ni uspela");
+
+    if (! db.sqlQueryNA ("INSERT INTO starovino(glavna,vino,volumen,active) VALUES(" + juce::String (id) + ","
+                         + juce::String (wine) + "," + volume.toSql() + ",1)"))
+        return fail (TRANS ("belezenje vnoszalog ni uspela"), "belezenje vnoszalog ni uspela");
+
+    if (! transaction.commit())
+    {
+        vindoro::vlog (kMethod, "ERROR: " + transaction.getLastError());
+        error = TRANS ("belezenje vnoszalog ni uspela");
+        return false;
+    }
+    if (entry != nullptr)
+        *entry = id;
+    if (raised != nullptr)
+    {
+        *raised = changed;
+        raised->zaloga = (stock + volume).toDouble();
+    }
+    return true;
+}
