@@ -7,6 +7,7 @@
 #include "operations/gui/VinskoOpravilo.h"
 #include "partners/gui/StrankaWindows.h"
 #include "print/gui/Porocilo.h"
+#include "warehouse/gui/SkladisceEditor.h"
 #include "frame/VindorWindow.h"
 
 namespace vindoro
@@ -19,6 +20,7 @@ constexpr int kHarvestBoardCode = 1;   // "Trgatev"
 constexpr int kTransferBoardCode = 2;  // "Pretok"
 constexpr int kWineCareBoardCode = 3;  // "Opravilo"
 constexpr int kReportsBoardCode = 10;  // "Porocila"
+constexpr int kStockBoardCode = 6;     // "Zaloga"
 
 KWindow* launchPorocilo (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)
 {
@@ -35,5 +37,6 @@ void wireBoardWindows()
     MainContentComponent::setLauncher (kTransferBoardCode, launchPretok);
     MainContentComponent::setLauncher (kWineCareBoardCode, launchVinskoOpravilo);
     MainContentComponent::setLauncher (kReportsBoardCode, launchPorocilo);
+    MainContentComponent::setLauncher (kStockBoardCode, launchSkladisceEditor);
 }
 } // namespace vindoro

@@ -42,9 +42,9 @@ static std::vector<MainContentComponent::BoardEntry>& mutableBoardEntries()
           { { "Close", ButtonCode::cancel }, { "Refresh", ButtonCode::refresh }, { "Edit", ButtonCode::edit },
             { "Delete", ButtonCode::remove }, { "Insert", ButtonCode::insert } } },
         { "Zaloga", kStock, "Zaloge",
-          { { "Close", ButtonCode::cancel }, { "Refresh", ButtonCode::refresh }, { "PrenosButton", ButtonCode::transferNote },
-            { "PrenosButton2", ButtonCode::transferNote2 }, { "Edit", ButtonCode::edit }, { "Delete", ButtonCode::remove },
-            { "Insert", ButtonCode::insert } } },
+          // The transfer-note buttons come back with the transfer note itself.
+          { { "Close", ButtonCode::cancel }, { "Refresh", ButtonCode::refresh }, { "Edit", ButtonCode::edit },
+            { "Delete", ButtonCode::remove }, { "Insert", ButtonCode::insert } } },
         { "PregledIzdRacunov", kIssuedInvoices, "PregledIzdRacunov", StandardButtons::documentRegister() },
         { "PregledRacunov", kReceivedInvoices, "PregledRacunov", StandardButtons::documentRegister() },
         { "Porocila", kReports, "Porocila",

@@ -15,7 +15,18 @@ juce::String positionSQL (int hrambaId, int pozx, int pozy, int pozz);
     (logged with the entry's id). */
 bool writePosition (int hrambaId, int pozx, int pozy, int pozz);
 
-/** Sets the entry inactive and, when its article lies in no other active entry, the article
-    too: one booking, all of it or nothing. False when a statement or the count failed. */
+/** How a withdrawal ended. */
+enum class Withdrawal
+{
+    withdrawn,
+    notEmpty,   // the entry holds stock in the database (whatever a tile drawn earlier shows)
+    failed
+};
+
+/** Sets an empty entry inactive and, when its article lies in no other active entry, the article
+    too: one booking, all of it or nothing. An entry that holds stock is left as it is. */
+Withdrawal withdrawEmpty (SQLtoXml& db, int hrambaId, int artikelId);
+
+/** withdrawEmpty, true only when the entry was taken off. */
 bool withdraw (SQLtoXml& db, int hrambaId, int artikelId);
 } // namespace PlanWrites

@@ -80,8 +80,10 @@ TEST_F (MainContentWindowsTest, WiredButtonsAreEnabledAndOpenTheirWindowWithItsB
     auto* vw = dynamic_cast<VindorWindow*> (window);
     ASSERT_NE (vw, nullptr);
     EXPECT_EQ (vw->getName(), juce::translate ("Zaloge"));
-    for (int code : { 0, 12, 13, 14, 3, 5, 6 })
+    for (int code : { 0, 12, 3, 5, 6 })
         EXPECT_TRUE (window->hasButton (code)) << code;
+    for (int code : { 13, 14 })
+        EXPECT_FALSE (window->hasButton (code)) << code;
     EXPECT_TRUE (board->getChildWindows().contains (window)) << "board windows close with the main window";
 }
 

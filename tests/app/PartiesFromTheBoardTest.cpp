@@ -38,6 +38,7 @@ protected:
         for (int wineWindow : { 1, 2, 3 })   // the wine windows the board wiring also brings
             MainContentComponent::setLauncher (wineWindow, nullptr);
         MainContentComponent::setLauncher (10, nullptr);
+        MainContentComponent::setLauncher (6, nullptr);   // the stock window the board wiring also brings
         PregledBazeStranka::editorMaker = nullptr;
         pump();
         PartnersDb::TearDown();

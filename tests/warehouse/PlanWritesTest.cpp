@@ -45,9 +45,9 @@ TEST_F (PlanWritesDb, FailedPositionWriteIsReportedAndLogged)
 
 TEST_F (PlanWritesDb, WithdrawingTheLastActiveEntryWithdrawsTheArticle)
 {
-    const int only = addEntry (kGlavno, kKarton, 4, 0, 0);
-    const int first = addEntry (kGlavno, kFrankinja, 12, 110, 0);
-    const int second = addEntry (kDrugo, kFrankinja, 6, 0, 0);
+    const int only = addEntry (kGlavno, kKarton, 0, 0, 0);
+    const int first = addEntry (kGlavno, kFrankinja, 0, 110, 0);
+    const int second = addEntry (kDrugo, kFrankinja, 0, 0, 0);
 
     SQLtoXml db;
     EXPECT_TRUE (PlanWrites::withdraw (db, only, kKarton));
@@ -59,9 +59,24 @@ TEST_F (PlanWritesDb, WithdrawingTheLastActiveEntryWithdrawsTheArticle)
     EXPECT_EQ (activeFlags (second, kFrankinja), "0/0");
 }
 
+TEST_F (PlanWritesDb, AnEntryHoldingStockInTheDatabaseIsNotWithdrawn)
+{
+    // The plan was drawn with the entry empty; goods arrived since, through another window.
+    const int entry = addEntry (kGlavno, kKarton, 0, 0, 0);
+    ASSERT_TRUE (vtest::execOn (database.file(), "UPDATE hramba SET stevilo=3 WHERE id=" + juce::String (entry)));
+    SQLtoXml db;
+    EXPECT_EQ (PlanWrites::withdrawEmpty (db, entry, kKarton), PlanWrites::Withdrawal::notEmpty);
+    EXPECT_EQ (activeFlags (entry, kKarton), "1/1");
+    EXPECT_FALSE (PlanWrites::withdraw (db, entry, kKarton));
+
+    ASSERT_TRUE (vtest::execOn (database.file(), "UPDATE hramba SET stevilo=0 WHERE id=" + juce::String (entry)));
+    EXPECT_EQ (PlanWrites::withdrawEmpty (db, entry, kKarton), PlanWrites::Withdrawal::withdrawn);
+    EXPECT_EQ (activeFlags (entry, kKarton), "0/0");
+}
+
 TEST_F (PlanWritesDb, AFailedArticleUpdateLeavesTheEntryActiveToo)
 {
-    const int only = addEntry (kGlavno, kKarton, 4, 0, 0);
+    const int only = addEntry (kGlavno, kKarton, 0, 0, 0);
     vtest::FaultInjection faults (database.file(), { "artikel" });
     faults.failWrite (1);
     SQLtoXml db;

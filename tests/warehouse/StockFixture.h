@@ -53,7 +53,11 @@ protected:
         active entry of it is left). */
     bool withdraw (int warehouse, int article)
     {
-        return PlanWrites::withdraw (db, entryOf (warehouse, article), article);
+        // Read through the booking's own connection: inside an open transaction a reader of its
+        // own sees only committed entries, and would name an entry of an earlier state.
+        const auto id = db.sqlQueryInt ("SELECT id FROM hramba WHERE skladisce=" + juce::String (warehouse)
+                                        + " AND artikel=" + juce::String (article));
+        return PlanWrites::withdraw (db, (int) id, article);
     }
 
     int entryOf (int warehouse, int article) const

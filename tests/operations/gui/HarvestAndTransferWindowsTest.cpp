@@ -36,7 +36,7 @@ protected:
     {
         wtest::closeOpenWindows();
         board.reset();
-        for (int code : { kHarvestCode, kTransferCode, kWineCareCode, 5, 11 })
+        for (int code : { kHarvestCode, kTransferCode, kWineCareCode, 5, 6, 11 })
             MainContentComponent::setLauncher (code, nullptr);
         CellarWindowFixture::TearDown();
     }

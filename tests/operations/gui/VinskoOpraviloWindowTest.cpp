@@ -31,6 +31,7 @@ protected:
         MainContentComponent::setLauncher (kWineCareCode, nullptr);
         MainContentComponent::setLauncher (5, nullptr);
         MainContentComponent::setLauncher (11, nullptr);
+        MainContentComponent::setLauncher (6, nullptr);
         CellarWindowFixture::TearDown();
     }
 

@@ -360,6 +360,7 @@ TEST_F (ReportsWindow, HarvestDeclarationFromTheBoardByClicks)
     board.reset();
     MainContentComponent::setLauncher (5, nullptr);
     MainContentComponent::setLauncher (10, nullptr);
+    MainContentComponent::setLauncher (6, nullptr);   // the stock window the board wiring also brings
     MainContentComponent::setLauncher (11, nullptr);
 }
 
