@@ -10,11 +10,6 @@
 #include "frame/MessageBoxes.h"
 #include "frame/VindorWindow.h"
 #include "operations/PretokSave.h"
-#include "operations/gui/AnalizaRows.h"
-#include "operations/gui/TreatmentRows.h"
-#include "reports/DDV.h"
-#include "reports/gui/DDVChoicePropertyComponent.h"
-#include "warehouse/gui/KvalitetaChoicePropertyComponent.h"
 #include "widgets/CalendarButtonPropertyComponent.h"
 #include "widgets/VindorPropertyPanel.h"
 #include "widgets/VindorTextPropertyComponent.h"
@@ -32,7 +27,7 @@ double litresOf (const juce::Value& value)
 } // namespace
 
 Pretok::Pretok()
-    : PosodaListener (2), SortaListener (1), SredstvoListener (9)
+    : WineBookingWindow (2, 1)
 {
     setName ("Pretok");
     panel = std::make_unique<VindorPropertyPanel> (this);
@@ -40,16 +35,10 @@ Pretok::Pretok()
     volumen = 0.0;
     kalo = 0.0;
     kvaliteta = 2;
-    int defaultVat = 0;
-    if (auto* rates = DDV::getInstance())
-        defaultVat = rates->findID (1);
+    ddv = defaultProductVat();
     double lastPrice = 1.0;
     if (auto* settings = getUserSettings())
-    {
-        defaultVat = settings->getIntValue ("OdprtoAddArtikel:ddvizdelka", defaultVat);
         lastPrice = settings->getDoubleValue ("Pretok:cenavina", 1.0);
-    }
-    ddv = defaultVat;
     cena = juce::String (lastPrice, 2);
 
     juce::Array<juce::PropertyComponent*> cellar;
@@ -74,39 +63,9 @@ Pretok::Pretok()
     transfer.add (kaloRow);
     panel->addSection (translate ("Transfer Section"), transfer, true);
 
-    juce::Array<juce::PropertyComponent*> declaration;
-    declaredRow = new SortaButtonPropertyComponent (translate ("Izberi sorto"), translate ("Tipizacija"), this, 1);
-    declaration.add (declaredRow);
-    declaration.add (new VindorTextPropertyComponent (tipLetnik, translate ("Tipizacija letnik vina"), 200, false));
-    if (auto* grades = KvalitetaChoicePropertyComponent::loadAndCreate (kvaliteta, translate ("Kvaliteta")))
-        declaration.add (grades);
-    panel->addSection (translate ("Tipizacija"), declaration, false);
-
-    juce::Array<juce::PropertyComponent*> extra;
-    dateRow = new CalendarButtonPropertyComponent (translate ("Za datum"), this, 1);
-    extra.add (dateRow);
-    if (auto* vat = DDVChoicePropertyComponent::loadAndCreate (ddv, translate ("DDV izdelka")))
-        extra.add (vat);
-    extra.add (new VindorTextPropertyComponent (cena, translate ("Cena izdelka"), 200, false));
-    extra.add (new VindorTextPropertyComponent (opombe, translate ("Opombe"), 2000, true));
-    panel->addSection (translate ("Dodatno"), extra, false);
-
-    // The rows follow the order the cellar master works in, not the agent slots.
-    juce::Array<juce::PropertyComponent*> treatments;
-    for (auto* values : { (TreatmentValues*) &extras.sladkanje, (TreatmentValues*) &extras.zascita,
-                          (TreatmentValues*) &extras.ciscenje, (TreatmentValues*) &extras.kvasovke,
-                          (TreatmentValues*) &extras.encimi, (TreatmentValues*) &extras.filtracija,
-                          (TreatmentValues*) &extras.korekcija, (TreatmentValues*) &extras.stabilizacija,
-                          (TreatmentValues*) &extras.maceracija })
-    {
-        if (values->kind().hasAmount)
-            values->loadUnits();
-        treatments.addArray (createTreatmentProperties (*values, agentTexts[(size_t) values->kind().slot - 1], this));
-    }
-    panel->addSection (translate ("Opravilo"), treatments, false);
-
-    extras.analize.loadUnits();
-    panel->addSection (translate ("Analize"), createAnalizaProperties (extras.analize, this), false);
+    declaredRow = addDeclarationSection (1, tipLetnik, kvaliteta);
+    addExtraSection (ddv, cena, opombe);
+    addTreatmentAndAnalysisSections (true);
 
     kalo.addListener (this);
     opombe.addListener (this);
@@ -119,11 +78,6 @@ Pretok::~Pretok()
     kalo.removeListener (this);
     opombe.removeListener (this);
     panel.reset();
-}
-
-void Pretok::resized()
-{
-    panel->setBounds (getLocalBounds());
 }
 
 void Pretok::valueChanged (juce::Value& value)
@@ -173,11 +127,7 @@ void Pretok::setPosodaIDN (posoda record, int slot)
     updateSliders();
     if (slot != 2)
         return;
-    if (vessel.tipizacija.sorta.id > 1)
-        declaredRow->setIDN (vessel.tipizacija.sorta);
-    tipLetnik = vessel.tipizacija.letnik;
-    kvaliteta = vessel.tipizacija.kvaliteta;
-    panel->setSectionOpen (declarationSection, vessel.tipizacija.sorta.id > 1 && vessel.zaloga > 0);
+    showDeclaration (declarationSection, *declaredRow, vessel, tipLetnik, kvaliteta);
     ddv = vessel.ddv.id;
     cena = juce::String (vessel.cena, 2);
 }
@@ -213,30 +163,6 @@ bool Pretok::savePretok()
         return true;
     setErrorMessage (error);
     return false;
-}
-
-bool Pretok::okAction()
-{
-    const bool saved = savePretok();
-    setDoneFlag (saved);
-    if (saved)
-        notifyKWindowListener();
-    return saved;
-}
-
-bool Pretok::cancelAction()
-{
-    setDoneFlag (true);
-    notifyKWindowListener();
-    return true;
-}
-
-void Pretok::prepareToClose()
-{
-    for (const auto* values : extras.holders())
-        if (values->kind().hasAmount)
-            values->saveUnits();
-    extras.analize.saveUnits();
 }
 
 KWindow* launchPretok (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)

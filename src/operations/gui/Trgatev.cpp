@@ -11,11 +11,6 @@
 #include "frame/MessageBoxes.h"
 #include "frame/VindorWindow.h"
 #include "operations/TrgatevSave.h"
-#include "operations/gui/AnalizaRows.h"
-#include "operations/gui/TreatmentRows.h"
-#include "reports/DDV.h"
-#include "reports/gui/DDVChoicePropertyComponent.h"
-#include "warehouse/gui/KvalitetaChoicePropertyComponent.h"
 #include "widgets/CalendarButtonPropertyComponent.h"
 #include "widgets/VindorPropertyPanel.h"
 #include "widgets/VindorTextPropertyComponent.h"
@@ -23,7 +18,7 @@
 using juce::translate;
 
 Trgatev::Trgatev()
-    : PosodaListener (1), SortaListener (2), SredstvoListener (9)
+    : WineBookingWindow (1, 2)
 {
     setName (translate ("Trgatev"));
     panel = std::make_unique<VindorPropertyPanel> (this);
@@ -34,16 +29,10 @@ Trgatev::Trgatev()
     mosta = formatDecimal2 (0.0);
     tipLetnik = storedVintage;
     kvaliteta = 2;
-    int defaultVat = 0;
-    if (auto* rates = DDV::getInstance())
-        defaultVat = rates->findID (1);
+    ddv = defaultProductVat();
     double lastPrice = 0.5;
     if (auto* settings = getUserSettings())
-    {
-        defaultVat = settings->getIntValue ("OdprtoAddArtikel:ddvizdelka", defaultVat);
         lastPrice = settings->getDoubleValue ("Trgatev:cenamosta", 0.5);
-    }
-    ddv = defaultVat;
     cena = formatDecimal2 (lastPrice);
 
     juce::Array<juce::PropertyComponent*> grapes;
@@ -66,39 +55,9 @@ Trgatev::Trgatev()
     transfer.add (mostaRow);
     panel->addSection (translate ("Transfer Section"), transfer, true);
 
-    juce::Array<juce::PropertyComponent*> declaration;
-    declaredRow = new SortaButtonPropertyComponent (translate ("Izberi sorto"), translate ("Tipizacija"), this, 2);
-    declaration.add (declaredRow);
-    declaration.add (new VindorTextPropertyComponent (tipLetnik, translate ("Tipizacija letnik vina"), 200, false));
-    if (auto* grades = KvalitetaChoicePropertyComponent::loadAndCreate (kvaliteta, translate ("Kvaliteta")))
-        declaration.add (grades);
-    panel->addSection (translate ("Tipizacija"), declaration, false);
-
-    juce::Array<juce::PropertyComponent*> extra;
-    dateRow = new CalendarButtonPropertyComponent (translate ("Za datum"), this, 1);
-    extra.add (dateRow);
-    if (auto* vat = DDVChoicePropertyComponent::loadAndCreate (ddv, translate ("DDV izdelka")))
-        extra.add (vat);
-    extra.add (new VindorTextPropertyComponent (cena, translate ("Cena izdelka"), 200, false));
-    extra.add (new VindorTextPropertyComponent (opombe, translate ("Opombe"), 2000, true));
-    panel->addSection (translate ("Dodatno"), extra, false);
-
-    // The rows follow the order the cellar master works in, not the agent slots.
-    juce::Array<juce::PropertyComponent*> treatments;
-    for (auto* values : { (TreatmentValues*) &extras.sladkanje, (TreatmentValues*) &extras.zascita,
-                          (TreatmentValues*) &extras.ciscenje, (TreatmentValues*) &extras.kvasovke,
-                          (TreatmentValues*) &extras.encimi, (TreatmentValues*) &extras.filtracija,
-                          (TreatmentValues*) &extras.korekcija, (TreatmentValues*) &extras.stabilizacija,
-                          (TreatmentValues*) &extras.maceracija })
-    {
-        if (values->kind().hasAmount)
-            values->loadUnits();
-        treatments.addArray (createTreatmentProperties (*values, agentTexts[(size_t) values->kind().slot - 1], this));
-    }
-    panel->addSection (translate ("Opravilo"), treatments, false);
-
-    extras.analize.loadUnits();
-    panel->addSection (translate ("Analize"), createAnalizaProperties (extras.analize, this), false);
+    declaredRow = addDeclarationSection (2, tipLetnik, kvaliteta);
+    addExtraSection (ddv, cena, opombe);
+    addTreatmentAndAnalysisSections (true);
 
     letnik.addListener (this);
     opombe.addListener (this);
@@ -113,11 +72,6 @@ Trgatev::~Trgatev()
     letnik.removeListener (this);
     opombe.removeListener (this);
     panel.reset();
-}
-
-void Trgatev::resized()
-{
-    panel->setBounds (getLocalBounds());
 }
 
 void Trgatev::valueChanged (juce::Value& value)
@@ -147,11 +101,7 @@ void Trgatev::setPosodaIDN (posoda record, int slot)
     mostaRow->setEnabled (vessel.id > 0);
     if (slot == 1)
     {
-        if (vessel.tipizacija.sorta.id > 1)
-            declaredRow->setIDN (vessel.tipizacija.sorta);
-        tipLetnik = vessel.tipizacija.letnik;
-        kvaliteta = vessel.tipizacija.kvaliteta;
-        panel->setSectionOpen (declarationSection, vessel.tipizacija.sorta.id > 1 && vessel.zaloga > 0);
+        showDeclaration (declarationSection, *declaredRow, vessel, tipLetnik, kvaliteta);
     }
     ddv = vessel.ddv.id;
     cena = formatDecimal2 (vessel.cena);
@@ -189,30 +139,6 @@ bool Trgatev::saveTrgatev()
         return true;
     setErrorMessage (error);
     return false;
-}
-
-bool Trgatev::okAction()
-{
-    const bool saved = saveTrgatev();
-    setDoneFlag (saved);
-    if (saved)
-        notifyKWindowListener();
-    return saved;
-}
-
-bool Trgatev::cancelAction()
-{
-    setDoneFlag (true);
-    notifyKWindowListener();
-    return true;
-}
-
-void Trgatev::prepareToClose()
-{
-    for (const auto* values : extras.holders())
-        if (values->kind().hasAmount)
-            values->saveUnits();
-    extras.analize.saveUnits();
 }
 
 KWindow* launchTrgatev (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)

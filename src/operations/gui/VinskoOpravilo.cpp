@@ -9,11 +9,6 @@
 #include "db/SQLtoXml.h"
 #include "frame/VindorWindow.h"
 #include "operations/VinskoOpraviloSave.h"
-#include "operations/gui/AnalizaRows.h"
-#include "operations/gui/TreatmentRows.h"
-#include "reports/DDV.h"
-#include "reports/gui/DDVChoicePropertyComponent.h"
-#include "warehouse/gui/KvalitetaChoicePropertyComponent.h"
 #include "widgets/CalendarButtonPropertyComponent.h"
 #include "widgets/VindorPropertyPanel.h"
 #include "widgets/VindorTextPropertyComponent.h"
@@ -21,23 +16,17 @@
 using juce::translate;
 
 VinskoOpravilo::VinskoOpravilo()
-    : PosodaListener (1), SortaListener (1), SredstvoListener (9)
+    : WineBookingWindow (1, 1)
 {
     setName ("Opravilo");
     panel = std::make_unique<VindorPropertyPanel> (this);
 
     kalo = formatDecimal2 (0.0);
     kvaliteta = 2;
-    int defaultVat = 0;
-    if (auto* rates = DDV::getInstance())
-        defaultVat = rates->findID (1);
+    ddv = defaultProductVat();
     double lastPrice = 1.0;
     if (auto* settings = getUserSettings())
-    {
-        defaultVat = settings->getIntValue ("OdprtoAddArtikel:ddvizdelka", defaultVat);
         lastPrice = settings->getDoubleValue ("OdprtoAddArtikel:cenaizdelka", 1.0);
-    }
-    ddv = defaultVat;
     cena = formatDecimal2 (lastPrice);
 
     juce::Array<juce::PropertyComponent*> cellar;
@@ -51,38 +40,9 @@ VinskoOpravilo::VinskoOpravilo()
     cellar.add (kaloRow);
     panel->addSection (translate ("Cellar Section"), cellar, true);
 
-    juce::Array<juce::PropertyComponent*> declaration;
-    varietyRow = new SortaButtonPropertyComponent (translate ("Izberi sorto"), translate ("Tipizacija"), this, 1);
-    declaration.add (varietyRow);
-    declaration.add (new VindorTextPropertyComponent (letnik, translate ("Tipizacija letnik vina"), 200, false));
-    if (auto* grades = KvalitetaChoicePropertyComponent::loadAndCreate (kvaliteta, translate ("Kvaliteta")))
-        declaration.add (grades);
-    panel->addSection (translate ("Tipizacija"), declaration, false);
-
-    juce::Array<juce::PropertyComponent*> extra;
-    dateRow = new CalendarButtonPropertyComponent (translate ("Za datum"), this, 1);
-    extra.add (dateRow);
-    if (auto* vat = DDVChoicePropertyComponent::loadAndCreate (ddv, translate ("DDV izdelka")))
-        extra.add (vat);
-    extra.add (new VindorTextPropertyComponent (cena, translate ("Cena izdelka"), 200, false));
-    extra.add (new VindorTextPropertyComponent (opombe, translate ("Opombe"), 2000, true));
-    panel->addSection (translate ("Dodatno"), extra, false);
-
-    // The rows follow the order the cellar master works in, not the agent slots.
-    juce::Array<juce::PropertyComponent*> treatments;
-    for (auto* values : { (TreatmentValues*) &extras.sladkanje, (TreatmentValues*) &extras.zascita,
-                          (TreatmentValues*) &extras.ciscenje, (TreatmentValues*) &extras.kvasovke,
-                          (TreatmentValues*) &extras.encimi, (TreatmentValues*) &extras.filtracija,
-                          (TreatmentValues*) &extras.korekcija, (TreatmentValues*) &extras.stabilizacija,
-                          (TreatmentValues*) &extras.maceracija })
-    {
-        values->loadUnits();
-        treatments.addArray (createTreatmentProperties (*values, agentTexts[(size_t) values->kind().slot - 1], this));
-    }
-    panel->addSection (translate ("Opravilo"), treatments, false);
-
-    extras.analize.loadUnits();
-    panel->addSection (translate ("Analize"), createAnalizaProperties (extras.analize, this), false);
+    varietyRow = addDeclarationSection (1, letnik, kvaliteta);
+    addExtraSection (ddv, cena, opombe);
+    addTreatmentAndAnalysisSections (false);
 
     addAndMakeVisible (*panel);
     setSize (400, 300);
@@ -91,11 +51,6 @@ VinskoOpravilo::VinskoOpravilo()
 VinskoOpravilo::~VinskoOpravilo()
 {
     panel.reset();
-}
-
-void VinskoOpravilo::resized()
-{
-    panel->setBounds (getLocalBounds());
 }
 
 void VinskoOpravilo::setPosodaIDN (posoda record, int slot)
@@ -114,11 +69,7 @@ void VinskoOpravilo::setPosodaIDN (posoda record, int slot)
     {
         kaloRow->setEnabled (false);
     }
-    if (vessel.tipizacija.sorta.id > 1)
-        varietyRow->setIDN (vessel.tipizacija.sorta);
-    letnik = vessel.tipizacija.letnik;
-    kvaliteta = vessel.tipizacija.kvaliteta;
-    panel->setSectionOpen (declarationSection, vessel.tipizacija.sorta.id > 1 && vessel.zaloga > 0);
+    showDeclaration (declarationSection, *varietyRow, vessel, letnik, kvaliteta);
     ddv = vessel.ddv.id;
     cena = formatDecimal2 (vessel.cena);
 }
@@ -150,30 +101,6 @@ bool VinskoOpravilo::saveVinskoOpravilo()
     if (! result.ok)
         setErrorMessage (result.error);
     return result.ok;
-}
-
-bool VinskoOpravilo::okAction()
-{
-    const bool saved = saveVinskoOpravilo();
-    setDoneFlag (saved);
-    if (saved)
-        notifyKWindowListener();
-    return saved;
-}
-
-bool VinskoOpravilo::cancelAction()
-{
-    setDoneFlag (true);
-    notifyKWindowListener();
-    return true;
-}
-
-void VinskoOpravilo::prepareToClose()
-{
-    for (const auto* values : extras.holders())
-        if (values->kind().hasAmount)
-            values->saveUnits();
-    extras.analize.saveUnits();
 }
 
 KWindow* launchVinskoOpravilo (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)
