@@ -3,7 +3,7 @@
 #include "core/Log.h"
 #include "core/TextHelpers.h"
 #include "operations/OpraviloLogDetails.h"
-#include "partners/OwnCompany.h"
+#include "print/gui/JournalPrintout.h"
 #include "print/gui/PrintDialog.h"
 #include "print/myPrint.h"
 
@@ -19,27 +19,6 @@ void log (const char* method, const String& message)
 // Column ids are the 1-based positions of the journal query's result columns.
 constexpr int kDatumColumn = 2;
 
-// Where the page loop stands, so that a block placed once is not placed again on a later page.
-constexpr int kStartCheckpoint = 139;
-constexpr int kHeaderCheckpoint = 178;
-constexpr int kTitleCheckpoint = 213;
-constexpr int kClosingCheckpoint = 260;
-
-void logCheckpoint (int page, int checkpoint, const char* block, int thisCheckpoint, myPrint* output)
-{
-    log ("printReport", String::formatted ("page:%d checkpoint:%d - %s this_checkpoint:%d %s", page, checkpoint, block,
-                                           thisCheckpoint, output != nullptr ? "PRINTING" : "SKIPPING"));
-}
-
-void drawGlyphs (myPrint* output, const juce::GlyphArrangement& glyphs)
-{
-    if (output == nullptr || glyphs.getNumGlyphs() == 0)
-        return;
-    juce::Path path;
-    glyphs.createPath (path);
-    output->setFill (juce::FillType (juce::Colours::black));
-    output->fillPath (path, juce::AffineTransform());
-}
 } // namespace
 
 const char* const DnevnikVino::kQuery =
@@ -134,135 +113,7 @@ String DnevnikVino::printTitle()
 int DnevnikVino::printReport (juce::Rectangle<int> pageArea, myPrint& printer, VindorPrintSettings& settings, myPrint* output,
                               int totalPages)
 {
-    int checkpoint = kStartCheckpoint;
-    int nextRow = 0;
-    bool tableStarted = false;
-    bool tableDone = false;
-    int refusedOnPage = -1;
-    bool closingDeferred = false;
-    const auto title = printTitle();
-    juce::Font font (12.0f);
-
-    int page = 0;
-    for (;; ++page)
-    {
-        if (page >= myPrint::kMaxPagesPerJob)
-        {
-            --page;
-            break;
-        }
-        if (page > 0 && output != nullptr)
-        {
-            log ("printReport", String::formatted ("starting a new page %d", page));
-            output->newPage (page);
-        }
-        auto area = pageArea;
-
-        // Footer: the bottom twentieth of the page.
-        auto footer = area.removeFromBottom ((int) (pageArea.getHeight() * 0.05)).reduced (4);
-        {
-            juce::Font footerFont (8.0f, juce::Font::plain);
-            juce::GlyphArrangement glyphs;
-            glyphs.addFittedText (footerFont, printer.getFooterText (page + 1, totalPages, true), (float) footer.getX(),
-                                  (float) footer.getY(), (float) footer.getWidth(), (8.0f + 2.0f) * 3.0f,
-                                  juce::Justification::centredTop, 3, 1.0f);
-            drawGlyphs (output, glyphs);
-        }
-
-        if (checkpoint <= kHeaderCheckpoint)
-        {
-            if (printer.printHeader (output, font, area, &printer))
-                checkpoint = kHeaderCheckpoint + 1;
-            else if (page == 0)
-                continue;
-            else
-            {
-                // It did not fit on an empty page either: it never will.
-                log ("printReport", "ERROR: document header does not fit on a page, left out");
-                checkpoint = kHeaderCheckpoint + 1;
-            }
-        }
-
-        if (page == 0)
-        {
-            juce::Font titleFont (16.0f, juce::Font::bold);
-            juce::GlyphArrangement glyphs;
-            glyphs.addFittedText (titleFont, title, (float) area.getX(), (float) area.getY() + 20.0f, (float) area.getWidth(),
-                                  16.0f + 2.0f, juce::Justification::topLeft, 1, 1.0f);
-            const int height = (int) std::ceil (16.0f + 2.0f);
-            logCheckpoint (page, checkpoint, "title", kTitleCheckpoint, output);
-            if (checkpoint <= kTitleCheckpoint)
-            {
-                if (area.getHeight() < height + 20)
-                {
-                    log ("printReport", String::formatted (kTooBig, page));
-                    continue;
-                }
-                checkpoint = kTitleCheckpoint + 1;
-                drawGlyphs (output, glyphs);
-                area.removeFromTop (height + 20);
-            }
-        }
-
-        if (! tableDone)
-        {
-            juce::Font tableFont (10.0f);
-            if (! tableStarted)
-            {
-                printTableInit (output, area, tableFont, settings);
-                tableStarted = true;
-            }
-            int used = area.getY();
-            const int next = printTableFromRow (output, area, nextRow, used, settings);
-            const auto& layout = getPrintLayout();
-            // 0 also answers a first row that did not fit under what the page already holds:
-            // nothing below the column titles was printed then, and the row goes to the next page.
-            const bool firstRowRefused = next == 0 && nextRow == 0 && layout.printRows > 0
-                                         && used <= area.getY() + (int) layout.headerHeight && refusedOnPage < 0;
-            area.setTop (juce::jmin (area.getBottom(), used));
-            if (firstRowRefused)
-            {
-                refusedOnPage = page;
-                continue;
-            }
-            if (next > 0)
-            {
-                nextRow = next;
-                continue;
-            }
-            tableDone = true;
-        }
-
-        // Closing block: place and date on the left, who prepared it on the right.
-        const float left = (float) area.getX() + 20.0f;
-        const float width = (float) area.getWidth() - 40.0f;
-        const float firstLine = (float) area.getY() + 20.0f;
-        const float secondLine = firstLine + 12.0f;
-        juce::Font small (10.0f, juce::Font::plain), large (12.0f, juce::Font::plain);
-        auto town = getPodjetje().naselje;
-        if (town.isEmpty())
-            town = TRANS ("Print_Racun_Kraj_manjka");
-        const auto user = getUserSettings() != nullptr ? getUserSettings()->getValue ("uporabnik") : String();
-        juce::GlyphArrangement block;
-        block.addFittedText (small, TRANS ("Print_Racun_Kraj"), left, firstLine, width, 10.0f * 2.0f + 2.0f, juce::Justification::topLeft, 2);
-        block.addFittedText (large, town + ", " + juce::Time::getCurrentTime().formatted (juce::translate ("%Y-%m-%d")), left, secondLine,
-                             width, 12.0f * 2.0f + 2.0f, juce::Justification::topLeft, 2);
-        block.addFittedText (small, TRANS ("Porocilo pripravil"), left, firstLine, width, 10.0f * 2.0f + 2.0f, juce::Justification::topRight, 2);
-        block.addFittedText (large, user, left, secondLine, width, 12.0f * 2.0f + 2.0f, juce::Justification::topRight, 2);
-        const auto bounds = block.getBoundingBox (0, -1, true);
-        const int blockHeight = (int) std::ceil (juce::jmax (bounds.getBottom(), secondLine + 12.0f) - firstLine);
-        logCheckpoint (page, checkpoint, "closing", kClosingCheckpoint, output);
-        if (checkpoint <= kClosingCheckpoint && area.getHeight() < blockHeight + 20)
-        {
-            log ("printReport", String::formatted (kTooBig, page));
-            if (closingDeferred)
-                break; // not even a page of its own holds it
-            closingDeferred = true;
-            continue;
-        }
-        checkpoint = kClosingCheckpoint + 1;
-        drawGlyphs (output, block);
-        break;
-    }
-    return page + 1;
+    // The numbers mark where the page loop stands in the log.
+    const JournalPrintout printout { "DnevnikVino", { 139, 178, 213, 260 }, printTitle() };
+    return printout.print (*this, pageArea, printer, settings, output, totalPages);
 }

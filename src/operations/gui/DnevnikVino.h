@@ -18,7 +18,6 @@ public:
     static constexpr const char* kPrintPrefix = "printdnevnikvino";
     static constexpr int kPrintFlags = 15;
     static constexpr const char* kPrintDialogOpen = "print okno je se odprto";
-    static constexpr const char* kTooBig = "preveliko za stran %d";
 
     static const TableColumnSpec& columnSpec();
 
