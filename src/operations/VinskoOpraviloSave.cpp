@@ -1,10 +1,12 @@
 #include "operations/VinskoOpraviloSave.h"
+
 #include "cellar/PosodaOps.h"
 #include "core/Amount.h"
 #include "core/Globals.h"
 #include "core/Log.h"
 #include "db/DbTransaction.h"
 #include "db/SQLtoXml.h"
+#include "operations/DeclarationChoice.h"
 #include "operations/Glavna.h"
 #include "operations/Opravilo.h"
 #include "operations/WineTransfer.h"
@@ -61,18 +63,12 @@ VinskoOpraviloResult VinskoOpraviloSave::save (SQLtoXml& db, const VinskoOpravil
     auto& declared = changed.tipizacija;
     if (in.declarationOpen)
     {
-        if (in.declaredVariety.id < 2)
-            return fail ("Tipizacija problem sorta", "WARNING: tipizacija brez sorte");
-        if (in.declaredVintage.trim().isEmpty())
-            return fail ("Tipizacija problem ni letnika", "WARNING: tipizacija brez letnika");
-        const int vintage = in.declaredVintage.trim().getIntValue();
-        const auto& current = unchanged.tipizacija;
-        const bool same = current.id > 1 && current.sorta.id == in.declaredVariety.id
-                       && current.letnik == vintage && current.kvaliteta == in.declaredGrade;
-        declared.sorta = in.declaredVariety;
-        declared.letnik = vintage;
-        declared.kvaliteta = in.declaredGrade;
-        declared.id = same ? current.id : -1;
+        const char* refusal = nullptr;
+        const auto declaration = declarationFromSection (in.declaredVariety, in.declaredVintage, in.declaredGrade,
+                                                         unchanged.tipizacija, refusal);
+        if (! declaration)
+            return fail (refusal, in.declaredVariety.id < 2 ? "WARNING: tipizacija brez sorte" : "WARNING: tipizacija brez letnika");
+        declared = *declaration;
     }
     else
     {

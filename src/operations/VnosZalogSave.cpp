@@ -1,4 +1,5 @@
 #include "operations/VnosZalogSave.h"
+
 #include "cellar/PosodaOps.h"
 #include "core/Amount.h"
 #include "core/Globals.h"
@@ -6,6 +7,7 @@
 #include "core/TextHelpers.h"
 #include "db/DbTransaction.h"
 #include "db/SQLtoXml.h"
+#include "operations/DeclarationChoice.h"
 #include "operations/Glavna.h"
 #include "operations/Opravilo.h"
 #include "operations/WineTransfer.h"
@@ -69,19 +71,11 @@ bool VnosZalogSave::save (SQLtoXml& db, const VnosZalogForm& form, PosodaListene
     const auto& current = vessel.tipizacija;
     if (form.declarationOpen)
     {
-        if (form.tipSorta.id < 2)
-            return refuse (error, "Tipizacija problem sorta");
-        if (form.tipLetnik.trim().isEmpty())
-            return refuse (error, "Tipizacija problem ni letnika");
-        TipizacijaRecord declaration;
-        declaration.id = -1;
-        declaration.sorta = form.tipSorta;
-        declaration.letnik = form.tipLetnik.getIntValue();
-        declaration.kvaliteta = form.kvaliteta;
-        if (current.id > 1 && current.sorta.id == declaration.sorta.id && current.letnik == declaration.letnik
-            && current.kvaliteta == declaration.kvaliteta)
-            declaration = current;
-        changed.tipizacija = declaration;
+        const char* refusal = nullptr;
+        const auto declaration = declarationFromSection (form.tipSorta, form.tipLetnik, form.kvaliteta, current, refusal);
+        if (! declaration)
+            return refuse (error, refusal);
+        changed.tipizacija = *declaration;
     }
     else
     {
