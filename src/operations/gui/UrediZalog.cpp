@@ -9,7 +9,7 @@
 #include "core/TextHelpers.h"
 #include "db/SQLtoXml.h"
 #include "operations/UrediZalogSave.h"
-#include "warehouse/gui/KvalitetaChoicePropertyComponent.h"
+#include "operations/gui/WineBookingWindow.h"
 #include "widgets/VindorPropertyPanel.h"
 #include "widgets/VindorTextPropertyComponent.h"
 
@@ -34,13 +34,7 @@ UrediZalog::UrediZalog (const juce::XmlElement* row, posoda vessel) : PosodaList
     transfer.add (kolicinaRow);
     panel->addSection (translate ("Transfer Section"), transfer, true);
 
-    juce::Array<juce::PropertyComponent*> declaration;
-    declaredRow = new SortaButtonPropertyComponent (translate ("Izberi sorto"), translate ("Tipizacija"), this, 2);
-    declaration.add (declaredRow);
-    declaration.add (new VindorTextPropertyComponent (tipLetnik, translate ("Tipizacija letnik vina"), 200, false));
-    if (auto* grades = KvalitetaChoicePropertyComponent::loadAndCreate (kvaliteta, translate ("Kvaliteta")))
-        declaration.add (grades);
-    panel->addSection (translate ("Tipizacija"), declaration, false);
+    declaredRow = WineBookingWindow::addDeclarationSection (*panel, this, 2, tipLetnik, kvaliteta);
 
     juce::Array<juce::PropertyComponent*> extra;
     parcelRow = new ParcelaButtonPropertyComponent (translate ("Izberi parcelo"), translate ("Parcela"), this);

@@ -8,7 +8,7 @@
 #include "core/TextHelpers.h"
 #include "db/SQLtoXml.h"
 #include "operations/VnosZalogSave.h"
-#include "warehouse/gui/KvalitetaChoicePropertyComponent.h"
+#include "operations/gui/WineBookingWindow.h"
 #include "widgets/VindorPropertyPanel.h"
 #include "widgets/VindorTextPropertyComponent.h"
 
@@ -36,13 +36,7 @@ VnosZalog::VnosZalog() : PosodaListener (1), SortaListener (2)
     transfer.add (kolicinaRow);
     panel->addSection (translate ("Transfer Section"), transfer, true);
 
-    juce::Array<juce::PropertyComponent*> declaration;
-    declaredRow = new SortaButtonPropertyComponent (translate ("Izberi sorto"), translate ("Tipizacija"), this, 2);
-    declaration.add (declaredRow);
-    declaration.add (new VindorTextPropertyComponent (tipLetnik, translate ("Tipizacija letnik vina"), 200, false));
-    if (auto* grades = KvalitetaChoicePropertyComponent::loadAndCreate (kvaliteta, translate ("Kvaliteta")))
-        declaration.add (grades);
-    panel->addSection (translate ("Tipizacija"), declaration, false);
+    declaredRow = WineBookingWindow::addDeclarationSection (*panel, this, 2, tipLetnik, kvaliteta);
 
     juce::Array<juce::PropertyComponent*> extra;
     parcelRow = new ParcelaButtonPropertyComponent (translate ("Izberi parcelo"), translate ("Parcela"), this);

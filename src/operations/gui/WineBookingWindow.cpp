@@ -58,15 +58,16 @@ int WineBookingWindow::defaultProductVat()
     return vat;
 }
 
-SortaButtonPropertyComponent* WineBookingWindow::addDeclarationSection (int sortaSlot, juce::Value& vintage, juce::Value& grade)
+SortaButtonPropertyComponent* WineBookingWindow::addDeclarationSection (VindorPropertyPanel& panel, juce::Component* owner,
+                                                                        int sortaSlot, juce::Value& vintage, juce::Value& grade)
 {
     juce::Array<juce::PropertyComponent*> declaration;
-    auto* varietyRow = new SortaButtonPropertyComponent (translate ("Izberi sorto"), translate ("Tipizacija"), this, sortaSlot);
+    auto* varietyRow = new SortaButtonPropertyComponent (translate ("Izberi sorto"), translate ("Tipizacija"), owner, sortaSlot);
     declaration.add (varietyRow);
     declaration.add (new VindorTextPropertyComponent (vintage, translate ("Tipizacija letnik vina"), 200, false));
     if (auto* grades = KvalitetaChoicePropertyComponent::loadAndCreate (grade, translate ("Kvaliteta")))
         declaration.add (grades);
-    panel->addSection (translate ("Tipizacija"), declaration, false);
+    panel.addSection (translate ("Tipizacija"), declaration, false);
     return varietyRow;
 }
 

@@ -22,6 +22,11 @@ class WineBookingWindow : public juce::Component,
                           public SredstvoListener
 {
 public:
+    /** Adds the "Tipizacija" section (closed) to any wine window's panel; the variety row reports
+        to the owner's `sortaSlot`. */
+    static SortaButtonPropertyComponent* addDeclarationSection (VindorPropertyPanel& panel, juce::Component* owner, int sortaSlot,
+                                                                juce::Value& vintage, juce::Value& grade);
+
     ~WineBookingWindow() override;
 
     void resized() override;
@@ -40,8 +45,10 @@ protected:
     /** The VAT a new product takes: the one last chosen for a product, else the first rate. */
     static int defaultProductVat();
 
-    /** Adds the "Tipizacija" section (closed); the variety row reports to `sortaSlot`. */
-    SortaButtonPropertyComponent* addDeclarationSection (int sortaSlot, juce::Value& vintage, juce::Value& grade);
+    SortaButtonPropertyComponent* addDeclarationSection (int sortaSlot, juce::Value& vintage, juce::Value& grade)
+    {
+        return addDeclarationSection (*panel, this, sortaSlot, vintage, grade);
+    }
     /** Shows a vessel's declaration, opening the section only for a filled vessel with one. */
     void showDeclaration (int section, SortaButtonPropertyComponent& varietyRow, const posoda& vessel,
                           juce::Value& vintage, juce::Value& grade);
