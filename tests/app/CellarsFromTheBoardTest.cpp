@@ -8,6 +8,7 @@
 #include "cellar/gui/CellarTestParts.h"
 #include "cellar/gui/KletAdd.h"
 #include "cellar/gui/KletAddPosoda.h"
+#include "support/BoardWiring.h"
 
 using namespace celltest;
 
@@ -28,12 +29,7 @@ protected:
     {
         wtest::closeOpenWindows();
         board.reset();
-        MainContentComponent::setLauncher (5, nullptr);
-        MainContentComponent::setLauncher (11, nullptr);
-        for (int wineWindow : { 1, 2, 3 })   // the wine windows the board wiring also brings
-            MainContentComponent::setLauncher (wineWindow, nullptr);
-        MainContentComponent::setLauncher (10, nullptr);
-        MainContentComponent::setLauncher (6, nullptr);   // the stock window the board wiring also brings
+        wtest::unwireBoard();
         Posoda::pictures = nullptr;
         CellarWindowFixture::TearDown();
     }

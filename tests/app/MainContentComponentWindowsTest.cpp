@@ -1,5 +1,6 @@
 // The board as the opener of the function windows, with real framework windows standing in for
 // the function windows that later subsystems wire in.
+#include "support/BoardWiring.h"
 #include "support/WindowTestParts.h"
 #include "frame/KWManager.h"
 #include "app/MainContentComponent.h"
@@ -35,8 +36,7 @@ protected:
         board->closeAllChildWindows();
         pump();
         board.reset();
-        for (int code : kBoardCodes)
-            MainContentComponent::setLauncher (code, nullptr);
+        wtest::unwireBoard();
         pump();
     }
 

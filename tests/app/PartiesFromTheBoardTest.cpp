@@ -12,6 +12,7 @@
 #include "partners/gui/PostaValButton.h"
 #include "partners/gui/PregledBazePosta.h"
 #include "partners/gui/PregledBazeStranka.h"
+#include "support/BoardWiring.h"
 #include "support/ScriptedAnswerer.h"
 
 using namespace ptest;
@@ -33,12 +34,7 @@ protected:
     {
         closeAllWindows();
         board.reset();
-        MainContentComponent::setLauncher (11, nullptr);
-        MainContentComponent::setLauncher (5, nullptr);
-        for (int wineWindow : { 1, 2, 3 })   // the wine windows the board wiring also brings
-            MainContentComponent::setLauncher (wineWindow, nullptr);
-        MainContentComponent::setLauncher (10, nullptr);
-        MainContentComponent::setLauncher (6, nullptr);   // the stock window the board wiring also brings
+        wtest::unwireBoard();
         PregledBazeStranka::editorMaker = nullptr;
         pump();
         PartnersDb::TearDown();

@@ -10,6 +10,7 @@
 #include "warehouse/gui/SkladisceAdd.h"
 #include "warehouse/gui/SkladisceAddArtikel.h"
 #include "warehouse/gui/SkladisceEditor.h"
+#include "support/BoardWiring.h"
 
 using namespace celltest;
 
@@ -32,8 +33,7 @@ protected:
     {
         wtest::closeOpenWindows();
         board.reset();
-        for (int code : { 1, 2, 3, 5, 10, 11, kStockBoardCode })
-            MainContentComponent::setLauncher (code, nullptr);
+        wtest::unwireBoard();
         CellarWindowFixture::TearDown();
     }
 

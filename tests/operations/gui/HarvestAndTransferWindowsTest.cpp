@@ -14,6 +14,7 @@
 #include "operations/gui/Trgatev.h"
 #include "operations/gui/VinskoOpravilo.h"
 #include "widgets/VindorPropertyPanel.h"
+#include "support/BoardWiring.h"
 
 using namespace celltest;
 
@@ -36,8 +37,7 @@ protected:
     {
         wtest::closeOpenWindows();
         board.reset();
-        for (int code : { kHarvestCode, kTransferCode, kWineCareCode, 5, 6, 11 })
-            MainContentComponent::setLauncher (code, nullptr);
+        wtest::unwireBoard();
         CellarWindowFixture::TearDown();
     }
 

@@ -6,6 +6,7 @@
 #include "cellar/gui/PosodaButtonPropertyComponent.h"
 #include "operations/gui/VinskoOpravilo.h"
 #include "widgets/VindorPropertyPanel.h"
+#include "support/BoardWiring.h"
 
 using namespace celltest;
 
@@ -28,10 +29,7 @@ protected:
     {
         wtest::closeOpenWindows();
         board.reset();
-        MainContentComponent::setLauncher (kWineCareCode, nullptr);
-        MainContentComponent::setLauncher (5, nullptr);
-        MainContentComponent::setLauncher (11, nullptr);
-        MainContentComponent::setLauncher (6, nullptr);
+        wtest::unwireBoard();
         CellarWindowFixture::TearDown();
     }
 

@@ -13,6 +13,7 @@
 #include "print/gui/PorociloProgressThread.h"
 #include "print/gui/PrintDialog.h"
 #include "print/gui/TrgatevPorocilo.h"
+#include "support/BoardWiring.h"
 #include "support/CupsTestQueue.h"
 #include "support/GhostscriptRender.h"
 #include "support/ScriptedAnswerer.h"
@@ -358,10 +359,7 @@ TEST_F (ReportsWindow, HarvestDeclarationFromTheBoardByClicks)
 
     wtest::closeOpenWindows();
     board.reset();
-    MainContentComponent::setLauncher (5, nullptr);
-    MainContentComponent::setLauncher (10, nullptr);
-    MainContentComponent::setLauncher (6, nullptr);   // the stock window the board wiring also brings
-    MainContentComponent::setLauncher (11, nullptr);
+    wtest::unwireBoard();
 }
 
 TEST (ReportProgressRun, ACancelAtOnceEndsTheRunUnsuccessfully)
