@@ -69,6 +69,9 @@ public:
 };
 
 // Keeps the window on the desktop so focus and mouse work as on screen.
+// The X server's focus event arrives some time after the window asked for focus, and when it is
+// handled the window takes the focus back from whatever child holds it then. So the helper drops
+// the focus and waits until that event has given it back: a tile clicked later keeps its focus.
 struct OnScreen
 {
     explicit OnScreen (juce::Component& c) : component (c)
@@ -76,6 +79,9 @@ struct OnScreen
         c.addToDesktop (juce::ComponentPeer::windowIsTemporary);
         c.setVisible (true);
         c.toFront (true);
+        juce::Component::unfocusAllComponents();
+        for (int waited = 0; waited < 5000 && ! c.hasKeyboardFocus (true); waited += 20)
+            pump (20);
         pump (50);
     }
     ~OnScreen() { component.removeFromDesktop(); }
