@@ -9,6 +9,7 @@
 #include "warehouse/gui/Skladisce.h"
 #include "warehouse/gui/SkladisceAdd.h"
 #include "warehouse/gui/SkladisceAddArtikel.h"
+#include "warehouse/gui/SkladisceEditArtikel.h"
 #include "warehouse/gui/SkladisceEdit.h"
 
 using vindoro::vlog;

@@ -3,7 +3,7 @@
 #include "frame/ButtonRecord.h"
 #include "frame/VindorWindow.h"
 #include "warehouse/gui/Skladisce.h"
-#include "warehouse/gui/SkladisceAddArtikel.h"
+#include "warehouse/gui/SkladisceAddArtikelPrejeti.h"
 
 bool SkladiscePrejeti::buttonAction (int code)
 {

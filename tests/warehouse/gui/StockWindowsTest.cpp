@@ -10,7 +10,7 @@
 #include "warehouse/gui/Artikel.h"
 #include "warehouse/gui/PlanFixture.h"
 #include "warehouse/gui/Skladisce.h"
-#include "warehouse/gui/SkladisceAddArtikel.h"
+#include "warehouse/gui/SkladisceAddArtikelPrejeti.h"
 #include "warehouse/gui/SkladisceEdit.h"
 #include "warehouse/gui/SkladisceEditor.h"
 #include "warehouse/gui/SkladiscePrejeti.h"
