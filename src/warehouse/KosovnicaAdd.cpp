@@ -101,7 +101,9 @@ bool KosovnicaAdd::insert()
         if (answer != 1)
             return true;
     }
-    if (! hasParent || parent.id < kFirstBill)
+    // Storage entries have no placeholder row: id 1 is the first real one, and a product there
+    // must not be turned away quietly.
+    if (! hasParent || parent.id < 1)
     {
         vlog (kMethod, kNoParent);
         return true;
