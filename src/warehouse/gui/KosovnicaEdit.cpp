@@ -7,6 +7,7 @@
 #include "db/SQLtoXml.h"
 #include "frame/MessageBoxes.h"
 #include "warehouse/KosovnicaAdd.h"
+#include "warehouse/gui/ArtikelButtonPropertyComponent.h"
 #include "warehouse/gui/PregledBazeKosovnica.h"
 #include "widgets/VindorTextPropertyComponent.h"
 
@@ -15,6 +16,7 @@ using vindoro::vlog;
 KosovnicaEdit::KosovnicaEdit (PregledBazeKosovnica* ownerBrowser) : owner (ownerBrowser)
 {
     juce::Array<juce::PropertyComponent*> rows;
+    rows.add (new ArtikelButtonPropertyComponent (TRANS ("Artikel"), TRANS ("Izberi artikel"), this));
     for (auto [value, key] : { std::pair { &ime, "pregledbazeartikel_ime" }, std::pair { &serija, "pregledbazekompozicija_serija" },
                                std::pair { &skladisce, "pregledbazeartikel_skime" } })
     {

@@ -2,7 +2,8 @@
 // The dialog that adds one component line to a product's bill of materials: the component picked
 // on a warehouse plan, shown by name, batch and warehouse, and the pieces of it per product piece
 // on a slider whose maximum is what the component's stock allows. The booking is KosovnicaAdd's.
-// Owned by its window; the owner browser holds the product's entry and outlives the dialog.
+// The component comes from the picker row over the read-only plan. Owned by its window; the
+// owner browser holds the product's entry and outlives the dialog.
 #include "frame/VindorWindowAction.h"
 #include "warehouse/GoodsRecords.h"
 #include "widgets/VindorPropertyPanel.h"

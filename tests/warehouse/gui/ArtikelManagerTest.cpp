@@ -2,9 +2,10 @@
 // tabs that have no such action, the bill-of-materials tab refusing an invoiced product, lines
 // added through the line editor (the slider's maximum, one bill for every line of one browser),
 // printing the storage tab through the print dialog onto the test's PDF queue, and the whole walk
-// from a double click on the plan.
+// from a double click on the plan to a component picked on the read-only plan.
 #include "operations/OperationsFixture.h"
 #include "print/gui/PrintDialog.h"
+#include "reports/DDV.h"
 #include "support/CupsTestQueue.h"
 #include "support/GhostscriptRender.h"
 #include "support/ScriptedAnswerer.h"
@@ -12,6 +13,7 @@
 #include "cellar/gui/VolumeSliderPropertyComponent.h"
 #include "warehouse/KosovnicaAdd.h"
 #include "warehouse/gui/Artikel.h"
+#include "warehouse/gui/ArtikelButtonPropertyComponent.h"
 #include "warehouse/gui/ArtikelManager.h"
 #include "warehouse/gui/KosovnicaEdit.h"
 #include "warehouse/gui/ManagerTabbedComponent.h"
@@ -19,6 +21,7 @@
 #include "warehouse/gui/PregledBazeKosovnica.h"
 #include "warehouse/gui/Skladisce.h"
 #include "warehouse/gui/SkladisceEditor.h"
+#include "warehouse/gui/SkladisceViewer.h"
 
 #include <gtest/gtest.h>
 
@@ -47,11 +50,13 @@ protected:
         product = addEntry (kGlavno, kKarton, 3, 0, 0);
         component = addEntry (kGlavno, kZamasek, 7, 110, 0);
         wine = addEntry (kGlavno, kFrankinja, 12, 220, 0);
+        settings().setValue (SkladisceGUI::kIdKey, kGlavno);   // the plan the picker shows
     }
 
     void TearDown() override
     {
         wtest::closeOpenWindows();
+        delete DDV::getInstanceWithoutCreating();   // the plan windows load the rates of this database
         KosovnicaAdd::setClock ({});
         Workstation::set (nullptr);
     }
@@ -110,8 +115,35 @@ protected:
 
     juce::StringArray rows (const juce::String& sql) { return vtest::rowsOf (database.file(), sql); }
 
-    /** Adds one line through the editor, as the Insert buttons do. */
-    void addLine (ArtikelManager& manager, int pickedId, double pieces)
+    /** Picks the entry on the read-only plan the editor's picker row opens. */
+    static void pickOnPlan (KosovnicaEdit& editor, int pickedId)
+    {
+        auto* row = wtest::findChild<ArtikelButtonPropertyComponent> (editor);
+        ASSERT_NE (row, nullptr);
+        auto* button = wtest::findChild<juce::TextButton> (*row);
+        ASSERT_NE (button, nullptr);
+        button->triggerClick();
+        pump (150);
+        auto* viewerWindow = dynamic_cast<VindorWindow*> (row->currentChild.get());
+        ASSERT_NE (viewerWindow, nullptr);
+        auto* viewer = dynamic_cast<SkladisceViewer*> (viewerWindow->getAction());
+        ASSERT_NE (viewer, nullptr);
+        ASSERT_NE (viewer->getCanvas(), nullptr);
+        Artikel* tile = nullptr;
+        for (auto* t : viewer->getCanvas()->getArtikli())
+            if (t->getHramba().id == pickedId)
+                tile = t;
+        ASSERT_NE (tile, nullptr);
+        tile->mouseDown (wtest::mouseAt (*tile, 20, 20));
+        tile->mouseUp (wtest::mouseAt (*tile, 20, 20));
+        pump (150);
+        EXPECT_EQ (row->currentChild.get(), nullptr) << "the viewer closes after the pick";
+        EXPECT_EQ (editor.getHramba().id, pickedId);
+    }
+
+    /** Adds one line through the editor, as the Insert buttons do; the component is picked on
+        the plan or handed to the editor as the picker would. */
+    void addLine (ArtikelManager& manager, int pickedId, double pieces, bool onPlan = false)
     {
         press (*window, TRANS ("Insert"));
         auto* editorWindow = lineEditorWindow (manager);
@@ -119,7 +151,11 @@ protected:
         EXPECT_EQ (editorWindow->getTitle(), TRANS ("KosovnicaEdit"));
         auto* editor = dynamic_cast<KosovnicaEdit*> (editorWindow->getAction());
         ASSERT_NE (editor, nullptr);
-        editor->setIDN (entry (pickedId), 1);
+        if (onPlan)
+            pickOnPlan (*editor, pickedId);
+        else
+            editor->setIDN (entry (pickedId), 1);
+        EXPECT_EQ (editor->getImeValue().toString(), entry (pickedId).artikel.ime);
         editor->getSlider()->getSlider().setValue (pieces, juce::sendNotificationSync);
         press (*editorWindow, TRANS ("Insert"));
         pump (80);
@@ -309,7 +345,7 @@ TEST_F (ArtikelManagerDb, FromATileOnThePlanToABillLine)
     clickTab (*manager, 1);
     clickTab (*manager, 3);
     clickTab (*manager, kBillTab);
-    addLine (*manager, component, 2);
+    addLine (*manager, component, 2, true);
     auto* bill = billBrowser (*manager);
     ASSERT_EQ (bill->getNumRows(), 1);
     EXPECT_EQ (bill->rowAt (0)->getStringAttribute ("ime"), "Zamasek");
