@@ -60,6 +60,12 @@ const char* const kComposedKeys[] = {
     "pregledbazekompozicija_modelvolumen", "pregledbazekompozicija_datumpolnjenja", "pregledbazekompozicija_steviloserije",
     "pregledbazekompozicija_posoda", "pregledbazekompozicija_klet",
     "dnevnikserija_datum", "dnevnikserija_ime", "dnevnikserija_opomba", "dnevnikserija_vindor",
+    // the bill-of-materials browser's headers and statistics, and the refusals of its line editor
+    "pregledbazekosovnica_ime", "pregledbazekosovnica_datumkreiranja", "pregledbazekosovnica_cena",
+    "pregledbazekosovnica_stevilo", "pregledbazekosovnica_cenaskupaj", "pregledbazekosovnica_stats_ime",
+    "pregledbazekosovnica_stats_stevilo", "pregledbazekosovnica_stats_cenaskupaj",
+    "Artikel ni podan", "kosovnica_add_not_drugo", "Artikel je enak parentu", "Kolicina artikla ni podana!",
+    "Kolicina polizdelkov prevelika", "Napaka pri vnasanju kosovnice v hrambo",
 };
 
 juce::File sourceDir() { return juce::File (VINDORO_SOURCE_DIR); }

@@ -9,6 +9,7 @@
 #include "frame/VindorWindowAction.h"
 #include "warehouse/PlanGeometry.h"
 #include "warehouse/PlanWrites.h"
+#include "warehouse/gui/ArtikelManager.h"
 #include "warehouse/gui/Skladisce.h"
 #include "warehouse/gui/SkladisceGUI.h"
 
@@ -16,9 +17,14 @@ using vindoro::vlog;
 
 namespace
 {
+VindorWindowAction* openArtikelManager (const Hramba& entry)
+{
+    return new ArtikelManager (entry);
+}
+
 Artikel::ManagerFactory& managerFactory()
 {
-    static Artikel::ManagerFactory factory;
+    static Artikel::ManagerFactory factory = openArtikelManager;
     return factory;
 }
 
@@ -48,7 +54,7 @@ Artikel::~Artikel()
 
 void Artikel::setManagerFactory (ManagerFactory factory)
 {
-    managerFactory() = std::move (factory);
+    managerFactory() = factory ? std::move (factory) : Artikel::ManagerFactory (openArtikelManager);
 }
 
 void Artikel::setZoom (float z)

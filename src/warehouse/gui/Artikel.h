@@ -45,8 +45,8 @@ public:
     /** The tile's lines: name (with "(+)" for a bill of materials), the lot of bottled wine, the count. */
     juce::AttributedString tileText() const;
 
-    /** Makes the content of an article manager window for an entry; until the manager exists
-        nothing is registered and a double click opens nothing. */
+    /** Makes the content of the window a double click opens for an entry: the article manager,
+        unless a test puts another maker in its place (an empty one brings the manager back). */
     using ManagerFactory = std::function<VindorWindowAction* (const Hramba&)>;
     static void setManagerFactory (ManagerFactory factory);
 
