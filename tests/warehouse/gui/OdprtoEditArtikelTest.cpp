@@ -10,7 +10,9 @@
 #include "support/ScriptedAnswerer.h"
 #include "support/WidgetTestSupport.h"
 #include "support/WindowTestParts.h"
+#include "operations/gui/PregledBazeVino.h"
 #include "warehouse/gui/OdprtoEditArtikel.h"
+#include "warehouse/gui/OdprtoNamePropertyComponent.h"
 #include "warehouse/gui/PregledBazeOEA.h"
 
 using vindoro::Litres;
@@ -207,12 +209,20 @@ TEST_F (OdprtoEditArtikelTest, RemovingTheOnlyNewWineKeepsThePartsAddingUp)
     saveWineForm (*list, 3, "100");
     wtest::pump();
     ASSERT_EQ (list->getNumRows(), 2);
+    // Less than the new wine's own litres is raised back to them.
+    editor->kolicina = 50.0;
+    wtest::pump();
+    wtest::pump();
+    EXPECT_EQ (editor->getLitres(), Litres::fromHundredths (10000));
+    editor->kolicina = 400.0;
+    wtest::pump();
     list->getTable().selectRow (1);
     answers.then (1);   // yes, remove it
     host.click ("DeleteVino");
     wtest::pump();
     EXPECT_TRUE (list->rowAt (1)->getBoolAttribute ("deleted"));
     EXPECT_EQ (editor->getLitres(), Litres::fromHundredths (25713));
+    EXPECT_EQ (at (list->rowAt (0), "dodano"), Litres::fromHundredths (25713));
     EXPECT_EQ (at (list->rowAt (0), "volumen"), editor->getLitres());
 }
 
@@ -247,4 +257,30 @@ TEST_F (OdprtoEditArtikelTest, ASaleHandsOverWholeLitresAndARenameKeepsTheOldArt
     editor = host.open (false, true);
     editor->setPosodaIDN (read (5), 1);
     EXPECT_EQ (editor->ime.toString(), "Frankinja iz C") << "the next pick loads the newer article";
+}
+
+TEST_F (OdprtoEditArtikelTest, TheNameIsPickedFromTheVesselsWines)
+{
+    auto* editor = host.open (false, true);
+    editor->setPosodaIDN (read (5), 1);
+    auto* nameRow = editor->getNameRow();
+    nameRow->getButton().triggerClick();
+    wtest::pump();
+    auto* browserWindow = nameRow->currentChild.get();
+    ASSERT_NE (browserWindow, nullptr);
+    auto* wines = dynamic_cast<PregledBazeVino*> (browserWindow->getAction());
+    ASSERT_NE (wines, nullptr) << "with a vessel the browser lists its wines";
+    // A second click while it is open opens nothing more.
+    const auto windows = wtest::openWindowCount();
+    nameRow->getButton().triggerClick();
+    wtest::pump();
+    EXPECT_EQ (nameRow->currentChild.get(), browserWindow);
+    EXPECT_EQ (wtest::openWindowCount(), windows);
+
+    wines->getTable().selectRow (0);
+    browserWindow->setExitValue (ButtonCode::select);
+    browserWindow->notifyListener();
+    wtest::pump (60);
+    EXPECT_EQ (editor->ime.toString(), value ("SELECT sorta FROM sorta WHERE id=2") + " 2016");
+    EXPECT_EQ (nameRow->currentChild.get(), nullptr);
 }
