@@ -45,9 +45,7 @@ bool VnosZalogSave::save (SQLtoXml& db, const VnosZalogForm& form, PosodaListene
     if (volume <= Litres())
         return refuse (error, "Volumen pretoka ni dolocen", "ERROR: volumen pretoka is  " + volume.toSql());
 
-    if (form.letnik > 0)
-        if (auto* settings = getUserSettings())
-            settings->setValue ("vnoszalog:letnik", form.letnik);
+    rememberVintage (form.letnik);
 
     WineTransfer::addTables (&db);
     Glavna::addTables (&db);
@@ -107,10 +105,8 @@ bool VnosZalogSave::save (SQLtoXml& db, const VnosZalogForm& form, PosodaListene
     if (id < 1)
         return fail (TRANS ("belezenje vinopravilo ni uspela"), "ERROR: belezenje vinopravilo ni uspela");
 
-    const auto identity = "parcela=" + juce::String (parcela) + " AND sorta=" + juce::String (form.sorta.id)
-                          + " AND letnik=" + juce::String (form.letnik);
-    auto wine = (int) db.sqlQueryInt ("SELECT id FROM vino WHERE " + identity + " ORDER BY id LIMIT 1;");
-    if (! db.ok)
+    auto wine = findWine (db, parcela, form.sorta.id, form.letnik);
+    if (wine < 1)
     {
         // The id comes from the INSERT itself, so a failed INSERT never books under another row.
         wine = (int) db.sqlInsert ("INSERT INTO vino(parcela,sorta,letnik) VALUES('" + juce::String (parcela) + "','"
@@ -147,4 +143,26 @@ bool VnosZalogSave::save (SQLtoXml& db, const VnosZalogForm& form, PosodaListene
         raised->zaloga = (stock + volume).toDouble();
     }
     return true;
+}
+
+int VnosZalogSave::rememberedVintage()
+{
+    const int thisYear = juce::Time::getCurrentTime().getYear();
+    if (auto* settings = getUserSettings())
+        return settings->getIntValue ("vnoszalog:letnik", thisYear);
+    return thisYear;
+}
+
+void VnosZalogSave::rememberVintage (int letnik)
+{
+    if (letnik > 0)
+        if (auto* settings = getUserSettings())
+            settings->setValue ("vnoszalog:letnik", letnik);
+}
+
+int VnosZalogSave::findWine (SQLtoXml& db, int parcela, int sorta, int letnik)
+{
+    const auto wine = db.sqlQueryInt ("SELECT id FROM vino WHERE parcela=" + juce::String (parcela) + " AND sorta="
+                                      + juce::String (sorta) + " AND letnik=" + juce::String (letnik) + " ORDER BY id LIMIT 1;");
+    return db.ok && wine > 0 ? (int) wine : 0;
 }

@@ -32,4 +32,12 @@ public:
         entry holds the journal entry and vessel the vessel with its raised stock. */
     static bool save (SQLtoXml& db, const VnosZalogForm& form, PosodaListener* window, juce::String& error,
                       int* entry = nullptr, posoda* vessel = nullptr);
+
+    /** The vintage the wine entry forms start with: the last one saved, else this year. */
+    static int rememberedVintage();
+    /** Keeps a vintage above 0 for the next wine entry form. */
+    static void rememberVintage (int letnik);
+    /** The id of the wine of that parcel, variety and vintage; 0 when there is none (nothing is
+        written, a failed query counts as none). */
+    static int findWine (SQLtoXml& db, int parcela, int sorta, int letnik);
 };

@@ -18,9 +18,7 @@ VnosZalog::VnosZalog() : PosodaListener (1), SortaListener (2)
 {
     setName (translate ("VnosZalog"));
     panel = std::make_unique<VindorPropertyPanel> (this);
-    storedVintage = juce::Time::getCurrentTime().getYear();
-    if (auto* settings = getUserSettings())
-        storedVintage = settings->getIntValue ("vnoszalog:letnik", storedVintage);
+    storedVintage = VnosZalogSave::rememberedVintage();
     letnik = storedVintage;
     kolicina = formatDecimal0 (0.0);
     kvaliteta = 2;
