@@ -169,18 +169,3 @@ void SkladisceAddArtikel::prepareToClose()
         settings->setValue (kDdvKey, ddv.getValue());
     }
 }
-
-SkladisceEditArtikel::SkladisceEditArtikel (Hramba entry) : SkladisceAddArtikel (true, false)
-{
-    setHrambaIDN (entry, 1);
-    record = entry;
-    setSkladisce (record.skladisce);
-    ime = record.artikel.ime;
-    tip = record.artikel.tip.id;
-    enota = record.artikel.enota.id;
-    kolicina = formatFloor (record.stevilo);
-    cena = formatDecimal2 (record.artikel.cena);
-    ddv = record.artikel.ddv.id;
-    if (record.serija.id > 1 && serijaButton != nullptr)
-        serijaButton->setIDN (record.serija);
-}

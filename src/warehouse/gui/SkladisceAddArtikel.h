@@ -1,7 +1,7 @@
 #pragma once
 // The dialog that puts an article into a warehouse: add (a new entry, its count booked in), edit
 // (SkladisceEditArtikel, an entry picked on the plan) and received (SkladisceAddArtikelPrejeti,
-// an article of a received invoice, nothing booked). It reads its rows and leaves the checks,
+// an article of a received invoice, nothing booked); those two derive from it. It reads its rows and leaves the checks,
 // questions and writes to SkladisceArtikelSave; the saved entry waits in slot 1 of its
 // Hramba::Listener for the window that opened it.
 #include "cellar/SerijaListener.h"
@@ -53,16 +53,4 @@ protected:
     bool edit = false;
     bool prejeti = false;
     VindorPropertyPanel panel;
-};
-
-class SkladisceEditArtikel : public SkladisceAddArtikel
-{
-public:
-    explicit SkladisceEditArtikel (Hramba entry);
-};
-
-class SkladisceAddArtikelPrejeti : public SkladisceAddArtikel
-{
-public:
-    SkladisceAddArtikelPrejeti() : SkladisceAddArtikel (false, true) {}
 };

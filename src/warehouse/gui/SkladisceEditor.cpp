@@ -9,18 +9,10 @@
 #include "warehouse/gui/Skladisce.h"
 #include "warehouse/gui/SkladisceAdd.h"
 #include "warehouse/gui/SkladisceAddArtikel.h"
+#include "warehouse/gui/SkladisceEditArtikel.h"
 #include "warehouse/gui/SkladisceEdit.h"
 
 using vindoro::vlog;
-
-namespace
-{
-constexpr int kChildAdd = 1;
-constexpr int kChildEdit = 2;
-constexpr int kChildEditArtikel = 4;
-constexpr int kChildAddArtikel = 5;
-constexpr int kChildSearch = 6;
-} // namespace
 
 SkladisceEditor::SkladisceEditor()
 {
@@ -117,6 +109,8 @@ bool SkladisceEditor::buttonAction (int code)
             notifyKWindowListener();
             return true;
         case ButtonCode::saveItem:
+            // The warehouse picker's editor answers with it to go back to its viewer.
+            notifyKWindowListener();
             return true;
         case ButtonCode::insert:
         {

@@ -25,8 +25,17 @@ public:
     KWindow* getChildWindow() const { return childWindow.get(); }
     int getChildKind() const { return childKind; }
 
-private:
+    /** What childWindow is. */
+    static constexpr int kChildAdd = 1;
+    static constexpr int kChildEdit = 2;
+    static constexpr int kChildEditArtikel = 4;
+    static constexpr int kChildAddArtikel = 5;
+    static constexpr int kChildSearch = 6;
+
+protected:
     void writePositions();
+
+private:
     bool deleteArtikel();
 };
 

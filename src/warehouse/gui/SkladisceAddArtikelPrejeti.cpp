@@ -1,0 +1,5 @@
+#include "warehouse/gui/SkladisceAddArtikelPrejeti.h"
+
+SkladisceAddArtikelPrejeti::SkladisceAddArtikelPrejeti() : SkladisceAddArtikel (false, true)
+{
+}
