@@ -195,6 +195,7 @@ public:
     }
 
     std::vector<Booking> booked;
+    int bottled = 0;
 
 private:
     struct Held { int wine; juce::int64 hundredths; };
@@ -314,6 +315,7 @@ private:
         b.entry = result.glavna;
         b.wineOut.insert (vessel);
         b.goodsIn[moved[0].upToFirstOccurrenceOf ("|", false, false).getIntValue()] += bottles;
+        ++bottled;
         EXPECT_EQ (moved[0].fromFirstOccurrenceOf ("|", false, false).getLargeIntValue(), bottles);
         booked.push_back (b);
         return true;
@@ -421,7 +423,7 @@ TEST (StockConservation, RandomBookingsReversalsAndFaultsKeepStockEqualToItsMove
     constexpr int kSequences = 200;
     constexpr int kSteps = 12;
     std::mt19937 seeds (20170305u);
-    int committed = 0, undone = 0, reversed = 0, restored = 0;
+    int committed = 0, undone = 0, reversed = 0, restored = 0, bottlings = 0;
 
     for (int sequence = 0; sequence < kSequences && ! ::testing::Test::HasFailure(); ++sequence)
     {
@@ -486,6 +488,7 @@ TEST (StockConservation, RandomBookingsReversalsAndFaultsKeepStockEqualToItsMove
             const auto broken = violations (reader);
             EXPECT_TRUE (broken.isEmpty()) << broken.joinIntoString ("\n");
         }
+        bottlings += cellar.bottled;
     }
     juce::Logger::setCurrentLogger (previousLogger);
     Workstation::set (nullptr);
@@ -495,6 +498,7 @@ TEST (StockConservation, RandomBookingsReversalsAndFaultsKeepStockEqualToItsMove
     EXPECT_GT (undone, 100);
     EXPECT_GT (reversed, 50);
     EXPECT_GT (restored, 50);
+    EXPECT_GT (bottlings, 30);
 }
 
 TEST (StockConservation, ProcessKilledInTheMiddleOfItsBookingsLeavesConsistentStock)

@@ -14,6 +14,7 @@
 #include "reports/DDV.h"
 #include "reports/gui/DDVChoicePropertyComponent.h"
 #include "warehouse/StekleniceSave.h"
+#include "warehouse/gui/SkladisceButtonPropertyComponent.h"
 #include "widgets/CalendarButtonPropertyComponent.h"
 #include "widgets/VindorPropertyPanel.h"
 #include "widgets/VindorTextPropertyComponent.h"
@@ -89,6 +90,8 @@ Steklenice::Steklenice()
     transfer.add (bottlesRow);
     lossRow = new VolumeSliderPropertyComponent (kalo, translate ("Kalo"), true);
     transfer.add (lossRow);
+    warehouseRow = new SkladisceButtonPropertyComponent (translate ("Skladisce"), translate ("Izberi skladisce"), this);
+    transfer.add (warehouseRow);
     transfer.add (new VindorTextPropertyComponent (cena, translate ("Cena izdelka"), 200, false));
     if (auto* vat = DDVChoicePropertyComponent::loadAndCreate (ddv, translate ("DDV izdelka")))
         transfer.add (vat);

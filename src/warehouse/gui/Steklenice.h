@@ -18,6 +18,7 @@ class PosodaButtonPropertyComponent;
 class SerijaButtonPropertyComponent;
 class VolumeSliderPropertyComponent;
 class CalendarButtonPropertyComponent;
+class SkladisceButtonPropertyComponent;
 class KWindow;
 struct StekleniceInput;
 
@@ -54,6 +55,7 @@ public:
     VolumeSliderPropertyComponent& getBottlesRow() { return *bottlesRow; }
     VolumeSliderPropertyComponent& getLossRow() { return *lossRow; }
     SerijaButtonPropertyComponent& getBatchRow() { return *batchRow; }
+    SkladisceButtonPropertyComponent& getWarehouseRow() { return *warehouseRow; }
     /** The pair the rows keep consistent: litres booked and whole bottles. */
     double getBookedQuantity() const { return bookedQuantity; }
     int getBookedBottles() const { return bookedBottles; }
@@ -76,7 +78,7 @@ private:
     VolumeSliderPropertyComponent* lossRow = nullptr;
     PosodaButtonPropertyComponent* vesselRow = nullptr;
     SerijaButtonPropertyComponent* batchRow = nullptr;
-    juce::PropertyComponent* warehouseRow = nullptr;
+    SkladisceButtonPropertyComponent* warehouseRow = nullptr;
     CalendarButtonPropertyComponent* dateRow = nullptr;
 
     double bookedQuantity = 0.0;

@@ -12,6 +12,8 @@
 #include "cellar/gui/VolumeSliderPropertyComponent.h"
 #include "partners/gui/PartnerWindows.h"
 #include "support/BoardWiring.h"
+#include "warehouse/gui/SkladisceButtonPropertyComponent.h"
+#include "warehouse/gui/SkladisceViewer.h"
 #include "warehouse/gui/Steklenice.h"
 #include "widgets/VindorPropertyPanel.h"
 
@@ -290,7 +292,24 @@ TEST_F (StekleniceFromTheBoard, BottlesThePickedVesselIntoThePickedBatchAndWareh
     EXPECT_EQ (bottling->getSerija().id, 2);
     EXPECT_EQ (bottling->cena.toString(), "8.40");
 
-    bottling->setSkladisceIDN (warehouse(), 1);
+    // The warehouse on its plan: the one the plan shows when Select is pressed.
+    settings().setValue (SkladisceGUI::kIdKey, 1);
+    auto* warehouseButton = wtest::findChild<juce::TextButton> (bottling->getWarehouseRow());
+    ASSERT_NE (warehouseButton, nullptr);
+    warehouseButton->triggerClick();
+    wtest::pump (150);
+    auto* planWindow = dynamic_cast<VindorWindow*> (bottling->getWarehouseRow().currentChild.get());
+    ASSERT_NE (planWindow, nullptr);
+    auto* plan = dynamic_cast<SkladisceViewer*> (planWindow->getAction());
+    ASSERT_NE (plan, nullptr);
+    EXPECT_EQ (plan->getSkladisce().id, 1);
+    auto* select = wtest::windowButton (*planWindow, "Select");
+    ASSERT_NE (select, nullptr);
+    select->triggerClick();
+    wtest::pump (150);
+    EXPECT_EQ (bottling->getWarehouseRow().currentChild.get(), nullptr);
+    EXPECT_EQ (bottling->getSkladisce().id, 1);
+    EXPECT_EQ (bottling->getWarehouseRow().getButtonText(), "Skladisce");
 
     type (*bottling, "Number of bottles", "40");
     EXPECT_NEAR ((double) bottling->kolicina.getValue(), 30, 1e-3);
