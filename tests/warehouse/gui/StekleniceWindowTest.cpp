@@ -337,3 +337,29 @@ TEST_F (StekleniceFromTheBoard, BottlesThePickedVesselIntoThePickedBatchAndWareh
     EXPECT_EQ (settings().getValue ("SerijaAddArtikel:cenaizdelka").getDoubleValue(), 8.4);
     EXPECT_EQ (settings().getIntValue ("SerijaAddArtikel:ddvizdelka"), 3);
 }
+
+TEST_F (StekleniceWindow, AVesselChangedMeanwhileIsShownFreshAndNothingIsBooked)
+{
+    auto w = form (5, 3);
+    w->setSerijaIDN (batch (2), 1);
+    wtest::pump (120);
+    type (*w, "Number of bottles", "8");
+    type (*w, "Cena izdelka", "9.99");
+    ASSERT_TRUE (exec ("UPDATE zaloga SET volumen=12 WHERE posoda=5; UPDATE posoda SET cena=3.1, ddv=4 WHERE id=5"));
+    const auto tables = juce::StringArray { "glavna", "artikel", "zaloga", "serija", "hramba", "kompozicija", "steklenicenje" };
+    const auto before = vtest::dumpTables (file(), tables);
+    answers.then (1);
+    EXPECT_FALSE (w->okAction());
+    EXPECT_EQ (w->errorMessage, TRANS ("Vsebina posode se je med urejanjem spremenila. Preverite kolicine."));
+    EXPECT_EQ (vtest::dumpTables (file(), tables), before);
+    wtest::pump (120);
+    EXPECT_DOUBLE_EQ (w->getPosoda (1).zaloga, 12);
+    EXPECT_EQ (w->stanje.toString(), PosodaOps::getStanjePosode (read (5)));
+    EXPECT_EQ (w->cena.toString(), "3.10");
+    EXPECT_EQ ((int) w->ddv.getValue(), 4);
+    EXPECT_EQ (w->getSerija().id, 2);
+
+    answers.then (1);
+    ASSERT_TRUE (w->okAction()) << w->errorMessage;
+    EXPECT_EQ (rows ("SELECT vino,printf('%.2f',volumen) FROM zaloga WHERE posoda=5"), juce::StringArray ({ "8|6.00" }));
+}
