@@ -8,6 +8,7 @@
 #include "partners/gui/StrankaWindows.h"
 #include "print/gui/Porocilo.h"
 #include "warehouse/gui/SkladisceEditor.h"
+#include "warehouse/gui/Steklenice.h"
 #include "frame/VindorWindow.h"
 
 namespace vindoro
@@ -21,6 +22,7 @@ constexpr int kTransferBoardCode = 2;  // "Pretok"
 constexpr int kWineCareBoardCode = 3;  // "Opravilo"
 constexpr int kReportsBoardCode = 10;  // "Porocila"
 constexpr int kStockBoardCode = 6;     // "Zaloga"
+constexpr int kBottlingBoardCode = 4;  // "Steklenice"
 
 KWindow* launchPorocilo (const juce::String& title, juce::Component* opener, juce::Component* openerSetup)
 {
@@ -38,5 +40,6 @@ void wireBoardWindows()
     MainContentComponent::setLauncher (kWineCareBoardCode, launchVinskoOpravilo);
     MainContentComponent::setLauncher (kReportsBoardCode, launchPorocilo);
     MainContentComponent::setLauncher (kStockBoardCode, launchSkladisceEditor);
+    MainContentComponent::setLauncher (kBottlingBoardCode, launchSteklenice);
 }
 } // namespace vindoro

@@ -3,12 +3,14 @@
 // at a random write, and a process killed in the middle of its bookings. After every step the
 // stock equals what its movements add up to, in hundredths of a litre and in whole pieces.
 #include "cellar/PosodaOps.h"
+#include "cellar/SerijaStore.h"
 #include "core/Amount.h"
 #include "db/DbTransaction.h"
 #include "operations/ItemTransfer.h"
 #include "operations/OperationsFixture.h"
 #include "operations/VinskoOpraviloSave.h"
 #include "operations/WineTransfer.h"
+#include "warehouse/StekleniceSave.h"
 
 #include <map>
 #include <poll.h>
@@ -22,7 +24,15 @@ using vindoro::Litres;
 
 namespace
 {
-const juce::StringArray kTables { "glavna", "host", "pretok", "zaloga", "prenos", "hramba", "artikel", "kalo", "razknjizenjevino", "vinopravilo" };
+const juce::StringArray kTables { "glavna", "host", "pretok", "zaloga", "prenos", "hramba", "artikel", "kalo", "razknjizenjevino", "vinopravilo",
+                                  "kompozicija", "serija", "steklenicenje" };
+
+/** The batch of 0.75 l bottles the bottlings fill. */
+bool addBatch (const juce::File& database)
+{
+    return vtest::execOn (database, "INSERT INTO model(id,oznaka,volumen,enota,active) VALUES (2,'Bordo',0.75,7,1);"
+                                    "INSERT INTO serija(id,oznaka,letnik,sorta,model,kvaliteta,stevilo,active) VALUES (2,'A',2016,1,2,2,0,1);");
+}
 
 /** What must hold of the file at any moment between bookings; one line per violation. */
 juce::StringArray violations (vtest::Reader& f)
@@ -68,7 +78,7 @@ struct Booking
     bool reversed = false;
 };
 
-enum class Kind { harvest, transfer, loss, writeOff, goodsIn, goodsOut, wineCare, reversal };
+enum class Kind { harvest, transfer, loss, writeOff, goodsIn, goodsOut, wineCare, bottling, reversal };
 
 /** Makes and books random operations on one database, as the booking windows do. */
 class Cellar
@@ -88,7 +98,8 @@ public:
         if (r <= 57) return Kind::writeOff;
         if (r <= 70) return Kind::goodsIn;
         if (r <= 82) return Kind::goodsOut;
-        if (r <= 89) return Kind::wineCare;
+        if (r <= 87) return Kind::wineCare;
+        if (r <= 93) return Kind::bottling;
         return Kind::reversal;
     }
 
@@ -99,6 +110,8 @@ public:
             return reverseOne();
         if (kind == Kind::wineCare)
             return wineCare();
+        if (kind == Kind::bottling)
+            return bottling();
 
         Booking b;
         DbTransaction tx;
@@ -124,6 +137,7 @@ public:
             case Kind::goodsIn:  ok = goods (b, Transfer::kInto); break;
             case Kind::goodsOut: ok = goods (b, Transfer::kOutOf); break;
             case Kind::wineCare:
+            case Kind::bottling:
             case Kind::reversal: break;
         }
         // A refusal is no failed statement: the booking must be undone by hand.
@@ -181,6 +195,7 @@ public:
     }
 
     std::vector<Booking> booked;
+    int bottled = 0;
 
 private:
     struct Held { int wine; juce::int64 hundredths; };
@@ -250,6 +265,58 @@ private:
         Booking b;
         b.entry = result.glavna;
         b.wineOut.insert (vessel);
+        booked.push_back (b);
+        return true;
+    }
+
+    /** The bottling as its window books it, from a random vessel into a random warehouse, now and
+        then asking for a bottle or a hundredth more than the vessel holds: the outflows add up to
+        the bottles' wine and the loss, the loss rows to the loss, the composition to the bottled
+        wine, and the warehouse gains the bottles. */
+    bool bottling()
+    {
+        const int vessel = (int) pick (5, 8);
+        juce::int64 stock = 0;
+        for (auto& h : stockIn (vessel))
+            stock += h.hundredths;
+        StekleniceInput in;
+        in.vessel.id = vessel;
+        in.batch.id = 2;
+        if (! PosodaOps::reloadPosoda (in.vessel, &db) || ! SerijaStore::reloadSerija (in.batch, &db))
+            return false;
+        const auto bottles = pick (1, stock / 75 + 1);
+        const auto loss = pick (0, juce::jmax<juce::int64> (0, stock - bottles * 75) + 1);
+        in.stevilo = juce::String (bottles);
+        in.kalo = Litres::fromHundredths (loss).toDouble();
+        in.warehouse.id = (int) pick (1, 2);
+        in.warehouse.konsig.id = 1;
+        in.cena = "5.00";
+        in.ddv = 7;
+        in.opombe = remark;
+        in.addToExistingArticle = [] (const juce::String&) { return true; };
+        const auto composedBefore = reader.value ("SELECT IFNULL(CAST(ROUND(SUM(volumen)*100) AS INTEGER),0) FROM kompozicija").getLargeIntValue();
+        const auto result = StekleniceSave::save (db, in);
+        if (! result.ok)
+            return false;
+        EXPECT_LE (bottles * 75 + loss, stock);
+
+        const auto entry = juce::String (result.glavna);
+        const juce::String h = "CAST(ROUND(volumen*100) AS INTEGER)";
+        EXPECT_EQ (reader.value ("SELECT IFNULL(SUM(" + h + "),0) FROM pretok WHERE smer=2 AND glavna=" + entry), juce::String (bottles * 75 + loss));
+        EXPECT_EQ (reader.value ("SELECT IFNULL(SUM(" + h + "),0) FROM kalo WHERE glavna=" + entry), juce::String (loss));
+        EXPECT_EQ (reader.value ("SELECT IFNULL(CAST(ROUND(SUM(volumen)*100) AS INTEGER),0) FROM kompozicija").getLargeIntValue() - composedBefore,
+                   bottles * 75);
+        const auto moved = reader.rows ("SELECT hramba,kolicina FROM prenos WHERE glavna=" + entry);
+        EXPECT_EQ (moved.size(), 1);
+        if (moved.size() != 1)
+            return false;
+
+        Booking b;
+        b.entry = result.glavna;
+        b.wineOut.insert (vessel);
+        b.goodsIn[moved[0].upToFirstOccurrenceOf ("|", false, false).getIntValue()] += bottles;
+        ++bottled;
+        EXPECT_EQ (moved[0].fromFirstOccurrenceOf ("|", false, false).getLargeIntValue(), bottles);
         booked.push_back (b);
         return true;
     }
@@ -356,12 +423,13 @@ TEST (StockConservation, RandomBookingsReversalsAndFaultsKeepStockEqualToItsMove
     constexpr int kSequences = 200;
     constexpr int kSteps = 12;
     std::mt19937 seeds (20170305u);
-    int committed = 0, undone = 0, reversed = 0, restored = 0;
+    int committed = 0, undone = 0, reversed = 0, restored = 0, bottlings = 0;
 
     for (int sequence = 0; sequence < kSequences && ! ::testing::Test::HasFailure(); ++sequence)
     {
         vtest::FreshDatabase database;
         ASSERT_TRUE (optest::addCellar (database.file()));
+        ASSERT_TRUE (addBatch (database.file()));
         vtest::FaultInjection faults (database.file(), kTables);
         SQLtoXml db;
         // Durability against a power cut is not what is tested here, and syncing every commit to
@@ -420,6 +488,7 @@ TEST (StockConservation, RandomBookingsReversalsAndFaultsKeepStockEqualToItsMove
             const auto broken = violations (reader);
             EXPECT_TRUE (broken.isEmpty()) << broken.joinIntoString ("\n");
         }
+        bottlings += cellar.bottled;
     }
     juce::Logger::setCurrentLogger (previousLogger);
     Workstation::set (nullptr);
@@ -429,6 +498,7 @@ TEST (StockConservation, RandomBookingsReversalsAndFaultsKeepStockEqualToItsMove
     EXPECT_GT (undone, 100);
     EXPECT_GT (reversed, 50);
     EXPECT_GT (restored, 50);
+    EXPECT_GT (bottlings, 30);
 }
 
 TEST (StockConservation, ProcessKilledInTheMiddleOfItsBookingsLeavesConsistentStock)
@@ -444,6 +514,7 @@ TEST (StockConservation, ProcessKilledInTheMiddleOfItsBookingsLeavesConsistentSt
         SCOPED_TRACE ("seed " + std::to_string (seed));
         vtest::FreshDatabase database;
         ASSERT_TRUE (optest::addCellar (database.file()));
+        ASSERT_TRUE (addBatch (database.file()));
         {
             SQLtoXml db;
             vtest::Reader reader (database.file());
