@@ -225,7 +225,10 @@ void Posoda::changeListenerCallback (juce::ChangeBroadcaster* source)
     auto* child = currentChild.get();
     if (child == nullptr || source != child)
         return;
-    if (child->getExitValue() == ButtonCode::refresh)
+    // 12: a saved change, the list stays. 7: the list is a browser, and a click or Return on a
+    // wine answers Select to its opener; the vessel picks nothing from its list, so closing on it
+    // would take the list away under the user's click.
+    if (child->getExitValue() == ButtonCode::refresh || child->getExitValue() == ButtonCode::select)
         return;
     currentChild = nullptr;
     // Close closes its own window; any other answer leaves it to the vessel.

@@ -102,17 +102,19 @@ TEST_F (PregledBazeVinoTest, ADoubleClickListsTheVesselsWinesLargestFirst)
     EXPECT_EQ (wtest::openWindowCount(), windows);
 }
 
-// Off until mended: closing the journal window also deletes the wine list's window a moment later
-// (the sanitizers catch the list used after it is freed), so the list cannot open a second journal.
-TEST_F (PregledBazeVinoTest, DISABLED_TheJournalOfAllWinesOrOfTheDoubleClickedOne)
+TEST_F (PregledBazeVinoTest, TheJournalOfAllWinesOrOfTheDoubleClickedOne)
 {
     auto* vessel = doubleClick (7);
     ASSERT_NE (vessel, nullptr);
     auto* list = listOf (*vessel);
     ASSERT_NE (list, nullptr);
+    juce::Component::SafePointer<juce::Component> listAlive (dynamic_cast<juce::Component*> (list));
+    auto* listWindow = dynamic_cast<VindorWindow*> (vessel->currentChild.get());
+    ASSERT_NE (listWindow, nullptr);
 
-    EXPECT_TRUE (list->buttonAction (ButtonCode::history));
-    auto* journalWindow = list->currentChild.get();
+    wtest::windowButton (*listWindow, TRANS ("ZgodovinaVina"))->triggerClick();
+    wtest::pump();
+    auto* journalWindow = dynamic_cast<VindorWindow*> (list->currentChild.get());
     ASSERT_NE (journalWindow, nullptr);
     auto* journal = dynamic_cast<DnevnikVino*> (journalWindow->getAction());
     ASSERT_NE (journal, nullptr);
@@ -121,19 +123,58 @@ TEST_F (PregledBazeVinoTest, DISABLED_TheJournalOfAllWinesOrOfTheDoubleClickedOn
     // While it is open the list's buttons do nothing.
     EXPECT_TRUE (list->buttonAction (ButtonCode::history));
     EXPECT_EQ (list->currentChild.get(), journalWindow);
-    journalWindow->closeKW();
-    wtest::pump();
-    list->currentChild = nullptr;
+    wtest::windowButton (*journalWindow, TRANS ("Close"))->triggerClick();
+    wtest::pump (60);
+    ASSERT_NE (listAlive.getComponent(), nullptr) << "closing the journal leaves the list";
+    EXPECT_EQ (list->currentChild.get(), nullptr);
+    EXPECT_EQ (vessel->currentChild.get(), listWindow);
 
+    // A double click is a click first: the browser answers Select to the vessel, which keeps its list.
     auto& table = list->getTable();
     table.selectRow (1);
     list->cellClicked (1, 1, wtest::mouseAt (table, 5, 5, 2));
-    wtest::pump();
+    wtest::pump (60);
+    ASSERT_NE (listAlive.getComponent(), nullptr);
+    EXPECT_EQ (vessel->currentChild.get(), listWindow);
     ASSERT_NE (list->currentChild.get(), nullptr);
     journal = dynamic_cast<DnevnikVino*> (list->currentChild->getAction());
     ASSERT_NE (journal, nullptr);
     EXPECT_EQ (journal->vinoIds, "(8)");
     EXPECT_EQ (journal->getPosoda (1).id, -1);
+}
+
+TEST_F (PregledBazeVinoTest, ClickingAWineKeepsTheListOpenForEdit)
+{
+    auto* vessel = doubleClick (7);
+    ASSERT_NE (vessel, nullptr);
+    auto* list = listOf (*vessel);
+    ASSERT_NE (list, nullptr);
+    juce::Component::SafePointer<juce::Component> listAlive (dynamic_cast<juce::Component*> (list));
+    auto* listWindow = dynamic_cast<VindorWindow*> (vessel->currentChild.get());
+    ASSERT_NE (listWindow, nullptr);
+
+    // A real click on the first row, then Return: both answer Select to the vessel.
+    auto& table = list->getTable();
+    auto* rowComponent = table.getComponentForRowNumber (0);
+    ASSERT_NE (rowComponent, nullptr);
+    rowComponent->mouseDown (wtest::mouseAt (*rowComponent, 10, 5));
+    rowComponent->mouseUp (wtest::mouseAt (*rowComponent, 10, 5));
+    wtest::pump (60);
+    ASSERT_NE (listAlive.getComponent(), nullptr) << "a click on a wine took the list away";
+    EXPECT_EQ (listWindow->getExitValue(), ButtonCode::select);
+    EXPECT_EQ (vessel->currentChild.get(), listWindow);
+    ASSERT_NE (list->getSelectedRow(), nullptr);
+    list->returnKeyPressed (0);
+    wtest::pump (60);
+    ASSERT_NE (listAlive.getComponent(), nullptr);
+
+    // The clicked wine is the one Edit opens.
+    wtest::windowButton (*listWindow, TRANS ("Edit"))->triggerClick();
+    wtest::pump();
+    ASSERT_NE (list->currentChild.get(), nullptr);
+    auto* editor = dynamic_cast<UrediZalog*> (list->currentChild->getAction());
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getVino (1).id, 10);
 }
 
 TEST_F (PregledBazeVinoTest, TheVesselKeepsTheListWhileItReportsASavedChange)
@@ -147,6 +188,10 @@ TEST_F (PregledBazeVinoTest, TheVesselKeepsTheListWhileItReportsASavedChange)
     wtest::pump();
     EXPECT_EQ (vessel->currentChild.get(), window);
     window->setExitValue (ButtonCode::select);
+    window->notifyListener();
+    wtest::pump();
+    EXPECT_EQ (vessel->currentChild.get(), window) << "Select is a click on a wine, no answer to the vessel";
+    window->setExitValue (ButtonCode::ok);
     window->notifyListener();
     wtest::pump (60);
     EXPECT_EQ (vessel->currentChild.get(), nullptr);
