@@ -143,10 +143,15 @@ void KWManager::handleAsyncUpdate()
         if (item->isActive)
             continue;
 
-        // Taken out first, so that a window finishing during its own deletion finds no item.
-        std::unique_ptr<KWItem> deleter (items.removeAndReturn (i));
-        for (int j = item->callbacks.size(); --j >= 0;)
-            item->callbacks.getUnchecked (j)->kwFinished (item->returnValue);
+        // The item goes before any callback runs: a callback usually deletes the window, and an
+        // item still watching it would be called back by a half-destroyed component. Taken out of
+        // the list first, so that a window finishing during its own deletion finds no item.
+        juce::OwnedArray<Callback> callbacks;
+        callbacks.swapWith (item->callbacks);
+        const int returnValue = item->returnValue;
+        delete items.removeAndReturn (i);
+        for (int j = callbacks.size(); --j >= 0;)
+            callbacks.getUnchecked (j)->kwFinished (returnValue);
     }
 
     bringKWindowToFront();
