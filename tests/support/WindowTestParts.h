@@ -10,6 +10,7 @@
 #include "frame/VindorWindowSetup.h"
 #include "support/WidgetTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 namespace wtest
@@ -120,4 +121,23 @@ public:
     void changeListenerCallback (juce::ChangeBroadcaster*) override { ++answers; }
     int answers = 0;
 };
+/** Types the text into the row of that caption (a text row or a slider's value box), as the
+    keyboard does, leaves the row and pumps `settleMs` so value listeners have run. A multi-line
+    row is left without Return, which would start a new line. */
+inline void typeIntoRow (juce::Component& content, const juce::String& caption, const juce::String& text, int settleMs = 30)
+{
+    auto* row = findChild<juce::PropertyComponent> (content, [&caption] (juce::PropertyComponent& p) { return p.getName() == caption; });
+    ASSERT_NE (row, nullptr) << caption;
+    auto* label = findChild<juce::Label> (*row);
+    ASSERT_NE (label, nullptr) << caption;
+    label->showEditor();
+    auto* editor = label->getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr) << caption;
+    editor->setText (text, true);
+    if (editor->isMultiLine())
+        label->hideEditor (false);
+    else
+        editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+    pump (settleMs);
+}
 } // namespace wtest

@@ -56,19 +56,27 @@ void ArtikelButtonPropertyComponent::openEditor()
     currentChild = launchSkladisceEditor (TRANS ("Artikel"), owner, this);
 }
 
-void ArtikelButtonPropertyComponent::changeListenerCallback (juce::ChangeBroadcaster* source)
+KWindow* ArtikelButtonPropertyComponent::reportingChild (juce::ChangeBroadcaster* source, const char* method) const
 {
-    const char* method = "ArtikelButtonPropertyComponent::changeListenerCallback";
     vlog (method, "inside");
     if (source == nullptr)
-        return;
+        return nullptr;
     auto* child = currentChild.get();
     if (child == nullptr || source != child)
     {
         vlog (method, "going out");
-        return;
+        return nullptr;
     }
     vlog (method, "SkladisceViewer emitted change");
+    return child;
+}
+
+void ArtikelButtonPropertyComponent::changeListenerCallback (juce::ChangeBroadcaster* source)
+{
+    const char* method = "ArtikelButtonPropertyComponent::changeListenerCallback";
+    auto* child = reportingChild (source, method);
+    if (child == nullptr)
+        return;
     switch (child->getExitValue())
     {
         case ButtonCode::select:

@@ -25,6 +25,9 @@ public:
     int getSlot() const { return slot; }
 
 protected:
+    /** The open plan window when it is the one reporting, logged under `method`; null otherwise. */
+    KWindow* reportingChild (juce::ChangeBroadcaster* source, const char* method) const;
+
     juce::Component* owner = nullptr;
     int slot = 1;
     juce::String text;

@@ -29,16 +29,9 @@ void SkladisceButtonPropertyComponent::openEditor()
 void SkladisceButtonPropertyComponent::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
     const char* method = "SkladisceButtonPropertyComponent::changeListenerCallback";
-    vlog (method, "inside");
-    if (source == nullptr)
+    auto* child = reportingChild (source, method);
+    if (child == nullptr)
         return;
-    auto* child = currentChild.get();
-    if (child == nullptr || source != child)
-    {
-        vlog (method, "going out");
-        return;
-    }
-    vlog (method, "SkladisceViewer emitted change");
     switch (child->getExitValue())
     {
         case ButtonCode::select:

@@ -37,6 +37,7 @@ protected:
 
 #include "cellar/gui/KletEditor.h"
 #include "cellar/gui/KletViewer.h"
+#include "cellar/gui/PosodaButtonPropertyComponent.h"
 #include "support/ScriptedAnswerer.h"
 
 namespace celltest
@@ -69,6 +70,27 @@ inline void clickVessel (Posoda& vessel)
     vessel.mouseDown (wtest::mouseAt (vessel, 20, 20));
     vessel.mouseUp (wtest::mouseAt (vessel, 20, 20));
     wtest::pump (60);
+}
+
+/** Picks the vessel through the cellar viewer that a vessel row opens: the row of that caption,
+    or the form's first vessel row when the caption is empty. */
+inline void pickVessel (juce::Component& content, int id, const juce::String& caption = {})
+{
+    auto* picker = wtest::findChild<PosodaButtonPropertyComponent> (
+        content, [&caption] (PosodaButtonPropertyComponent& p) { return caption.isEmpty() || p.getName() == caption; });
+    ASSERT_NE (picker, nullptr) << caption;
+    auto* button = wtest::findChild<juce::TextButton> (*picker);
+    ASSERT_NE (button, nullptr);
+    button->triggerClick();
+    wtest::pump (150);
+    auto* viewerWindow = picker->currentChild.get();
+    ASSERT_NE (viewerWindow, nullptr);
+    auto* viewer = dynamic_cast<KletGUI*> (viewerWindow->getAction());
+    ASSERT_NE (viewer, nullptr);
+    auto* vessel = vesselOf (*viewer, id);
+    ASSERT_NE (vessel, nullptr);
+    clickVessel (*vessel);
+    wtest::pump (100);
 }
 
 /** An opener with the board's buttons for the cellar window. */

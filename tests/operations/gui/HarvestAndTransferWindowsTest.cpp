@@ -59,45 +59,6 @@ protected:
 
     bool windowIsOpen() { return board->getOpenWindow (index) != nullptr; }
 
-    /** Picks the vessel through the cellar viewer that the vessel row of that caption opens. */
-    void pickVessel (juce::Component& content, const juce::String& caption, int id)
-    {
-        auto* picker = wtest::findChild<PosodaButtonPropertyComponent> (
-            content, [&caption] (PosodaButtonPropertyComponent& p) { return p.getName() == caption; });
-        ASSERT_NE (picker, nullptr) << caption;
-        auto* button = wtest::findChild<juce::TextButton> (*picker);
-        ASSERT_NE (button, nullptr);
-        button->triggerClick();
-        wtest::pump (150);
-        auto* viewerWindow = picker->currentChild.get();
-        ASSERT_NE (viewerWindow, nullptr);
-        auto* viewer = dynamic_cast<KletGUI*> (viewerWindow->getAction());
-        ASSERT_NE (viewer, nullptr);
-        auto* vessel = vesselOf (*viewer, id);
-        ASSERT_NE (vessel, nullptr);
-        clickVessel (*vessel);
-        wtest::pump (100);
-    }
-
-    /** Types the text into the text row of that label, as the keyboard does, and leaves it with Return. */
-    void type (juce::Component& content, const juce::String& caption, const juce::String& text)
-    {
-        auto* row = wtest::findChild<juce::PropertyComponent> (
-            content, [&caption] (juce::PropertyComponent& p) { return p.getName() == caption; });
-        ASSERT_NE (row, nullptr) << caption;
-        auto* label = wtest::findChild<juce::Label> (*row);
-        ASSERT_NE (label, nullptr) << text;
-        label->showEditor();
-        auto* editor = label->getCurrentTextEditor();
-        ASSERT_NE (editor, nullptr) << text;
-        editor->setText (text, true);
-        if (editor->isMultiLine())
-            label->hideEditor (false);   // Return would start a new line: leaving the row keeps the text
-        else
-            editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
-        wtest::pump (30);
-    }
-
     /** Moves the slider of that row to the litres, as a drag does. */
     static void slide (VolumeSliderPropertyComponent& row, double litres)
     {
@@ -154,7 +115,7 @@ TEST_F (WineWindowsFromTheBoard, HarvestBooksTheTypedMustIntoThePickedVessel)
     EXPECT_TRUE (answers.asked[0].message.startsWith ("Error occured: Posoda ni izbrana")) << answers.asked[0].message;
     EXPECT_TRUE (windowIsOpen());
 
-    pickVessel (*harvest, "Cistern label in", 5);
+    celltest::pickVessel (*harvest, 5, "Cistern label in");
     EXPECT_EQ (harvest->getPosoda (1).id, 5);
     EXPECT_FALSE (harvest->getPanel().isSectionOpen (Trgatev::declarationSection)) << "vessel 5 is empty and undeclared";
     harvest->getVarietyRow().setIDN (variety (3, "Sauvignon"));
@@ -162,12 +123,12 @@ TEST_F (WineWindowsFromTheBoard, HarvestBooksTheTypedMustIntoThePickedVessel)
     parcel.id = 2;
     parcel.ime = "Pod hribom";
     harvest->getParcelRow().setIDN (parcel);
-    type (*harvest, "Letnik", "2025");
-    type (*harvest, "Quantity grapes", "1200");
+    wtest::typeIntoRow (*harvest, "Letnik", "2025");
+    wtest::typeIntoRow (*harvest, "Quantity grapes", "1200");
     slide (harvest->getMustRow(), 800.5);
 
     // No grapes: refused, the window stays and nothing is written.
-    type (*harvest, "Quantity grapes", "0");
+    wtest::typeIntoRow (*harvest, "Quantity grapes", "0");
     answers.then (1);
     pressOk();
     ASSERT_EQ (answers.asked.size(), 2u);
@@ -175,8 +136,8 @@ TEST_F (WineWindowsFromTheBoard, HarvestBooksTheTypedMustIntoThePickedVessel)
     EXPECT_TRUE (windowIsOpen());
     EXPECT_EQ (entries(), entriesBefore);
 
-    type (*harvest, "Quantity grapes", "1200");
-    type (*harvest, "Opombe", "prva trgatev");
+    wtest::typeIntoRow (*harvest, "Quantity grapes", "1200");
+    wtest::typeIntoRow (*harvest, "Opombe", "prva trgatev");
     pressOk();
     EXPECT_EQ (answers.asked.size(), 2u);
     EXPECT_FALSE (windowIsOpen());
@@ -195,9 +156,9 @@ TEST_F (WineWindowsFromTheBoard, TransferRacksThePickedSourceIntoThePickedTarget
     EXPECT_EQ (window->getTitle(), "Pretok vina");
 
     // Vessel 8 holds 1200 l of white wine; vessel 5 is empty.
-    pickVessel (*transfer, "Cistern label out", 8);
+    celltest::pickVessel (*transfer, 8, "Cistern label out");
     EXPECT_FALSE (transfer->getVolumeRow().isEnabled()) << "no target yet";
-    pickVessel (*transfer, "Cistern label in", 5);
+    celltest::pickVessel (*transfer, 5, "Cistern label in");
     EXPECT_EQ (transfer->getPosoda (1).id, 8);
     EXPECT_EQ (transfer->getPosoda (2).id, 5);
     EXPECT_TRUE (transfer->getVolumeRow().isEnabled());
@@ -214,7 +175,7 @@ TEST_F (WineWindowsFromTheBoard, TransferRacksThePickedSourceIntoThePickedTarget
     slide (transfer->getKaloRow(), 2.5);
     slide (transfer->getVolumeRow(), 500);
     transfer->ddv = 7;   // the empty target has no VAT of its own to offer
-    type (*transfer, "Cena izdelka", "3.20");
+    wtest::typeIntoRow (*transfer, "Cena izdelka", "3.20");
     pressOk();
     EXPECT_EQ (answers.asked.size(), 1u) << answers.asked.back().message;
     EXPECT_FALSE (windowIsOpen());
@@ -230,8 +191,8 @@ TEST_F (WineWindowsFromTheBoard, TransferIntoTheSameVesselIsRefusedAndTheWindowS
     auto* transfer = openFromBoard<Pretok> ("Pretok");
     ASSERT_NE (transfer, nullptr);
     const auto before = cellarDump();
-    pickVessel (*transfer, "Cistern label out", 8);
-    pickVessel (*transfer, "Cistern label in", 8);
+    celltest::pickVessel (*transfer, 8, "Cistern label out");
+    celltest::pickVessel (*transfer, 8, "Cistern label in");
     // A full vessel has no free space for itself, so the slider offers nothing: the volume is set.
     transfer->volumen = 10.0;
     answers.then (1);
@@ -246,7 +207,7 @@ TEST_F (WineWindowsFromTheBoard, ScreenshotsWithTheirSectionsOpen)
 {
     if (auto* harvest = openFromBoard<Trgatev> ("Trgatev"))
     {
-        pickVessel (*harvest, "Cistern label in", 6);
+        celltest::pickVessel (*harvest, 6, "Cistern label in");
         screenshot (harvest->getPanel(), Trgatev::analysisSection + 1, "vindoro-harvest-window.png");
         window->closeKW();
         wtest::pump (100);
@@ -256,8 +217,8 @@ TEST_F (WineWindowsFromTheBoard, ScreenshotsWithTheirSectionsOpen)
 
     if (auto* transfer = openFromBoard<Pretok> ("Pretok"))
     {
-        pickVessel (*transfer, "Cistern label out", 8);
-        pickVessel (*transfer, "Cistern label in", 6);
+        celltest::pickVessel (*transfer, 8, "Cistern label out");
+        celltest::pickVessel (*transfer, 6, "Cistern label in");
         screenshot (transfer->getPanel(), Pretok::analysisSection + 1, "vindoro-transfer-window.png");
         window->closeKW();
         wtest::pump (100);
@@ -267,7 +228,7 @@ TEST_F (WineWindowsFromTheBoard, ScreenshotsWithTheirSectionsOpen)
 
     if (auto* care = openFromBoard<VinskoOpravilo> ("Opravilo"))
     {
-        pickVessel (*care, "Cistern label inout", 6);
+        celltest::pickVessel (*care, 6, "Cistern label inout");
         screenshot (care->getPanel(), VinskoOpravilo::analysisSection + 1, "vindoro-wine-care-window.png");
     }
     else
@@ -289,7 +250,7 @@ TEST_F (WineWindowsFromTheBoard, HarvestVintageOutsideItsRangeIsWarnedAndTakenBa
     for (const auto& c : cases)
     {
         answers.then (1);
-        type (*harvest, "Letnik", c.typed);
+        wtest::typeIntoRow (*harvest, "Letnik", c.typed);
         wtest::pump (60);
         if (c.accepted)
             last = c.typed;
@@ -307,8 +268,8 @@ TEST_F (WineWindowsFromTheBoard, DeclaredSourceIntoAnUndeclaredTargetAsksWhether
     auto* transfer = openFromBoard<Pretok> ("Pretok");
     ASSERT_NE (transfer, nullptr);
     // Vessel 6 holds 300 l declared Sauvignon 2019; vessel 5 is empty and undeclared.
-    pickVessel (*transfer, "Cistern label out", 6);
-    pickVessel (*transfer, "Cistern label in", 5);
+    celltest::pickVessel (*transfer, 6, "Cistern label out");
+    celltest::pickVessel (*transfer, 5, "Cistern label in");
     EXPECT_FALSE (transfer->getPanel().isSectionOpen (Pretok::declarationSection));
     slide (transfer->getVolumeRow(), 100);
     transfer->ddv = 7;
@@ -337,8 +298,8 @@ TEST_F (WineWindowsFromTheBoard, AWriteFailingInTheMiddleOfATransferKeepsTheWind
 {
     auto* transfer = openFromBoard<Pretok> ("Pretok");
     ASSERT_NE (transfer, nullptr);
-    pickVessel (*transfer, "Cistern label out", 7);   // two red wines
-    pickVessel (*transfer, "Cistern label in", 5);
+    celltest::pickVessel (*transfer, 7, "Cistern label out");   // two red wines
+    celltest::pickVessel (*transfer, 5, "Cistern label in");
     slide (transfer->getKaloRow(), 1);
     slide (transfer->getVolumeRow(), 60);
     transfer->ddv = 7;

@@ -87,41 +87,6 @@ public:
         wtest::pump (100);
     }
 
-    /** Picks the vessel through the cellar viewer that the editor's vessel row opens. */
-    void pickVessel (juce::Component& content, int id)
-    {
-        auto* picker = wtest::findChild<PosodaButtonPropertyComponent> (content);
-        ASSERT_NE (picker, nullptr);
-        auto* button = wtest::findChild<juce::TextButton> (*picker);
-        ASSERT_NE (button, nullptr);
-        button->triggerClick();
-        wtest::pump (150);
-        auto* viewerWindow = picker->currentChild.get();
-        ASSERT_NE (viewerWindow, nullptr);
-        auto* viewer = dynamic_cast<KletGUI*> (viewerWindow->getAction());
-        ASSERT_NE (viewer, nullptr);
-        auto* vessel = vesselOf (*viewer, id);
-        ASSERT_NE (vessel, nullptr);
-        clickVessel (*vessel);
-        wtest::pump (100);
-    }
-
-    /** Types the text into the text row of that label and leaves it with Return. */
-    void type (juce::Component& content, const juce::String& caption, const juce::String& text)
-    {
-        auto* row = wtest::findChild<juce::PropertyComponent> (
-            content, [&caption] (juce::PropertyComponent& p) { return p.getName() == caption; });
-        ASSERT_NE (row, nullptr) << caption;
-        auto* label = wtest::findChild<juce::Label> (*row);
-        ASSERT_NE (label, nullptr) << caption;
-        label->showEditor();
-        auto* editor = label->getCurrentTextEditor();
-        ASSERT_NE (editor, nullptr) << caption;
-        editor->setText (text, true);
-        editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
-        wtest::pump (30);
-    }
-
     /** The message of the last question asked, or "" when none was. */
     juce::String lastAsked() const { return answers.asked.empty() ? juce::String() : answers.asked.back().message; }
 
@@ -141,7 +106,7 @@ TEST_F (WineStockWindows, TheEditorsVesselPickerBringsTheVesselsDeclarationAndAM
     EXPECT_FALSE (panel.isSectionOpen (UrediZalog::declarationSection));
 
     // D holds white wine and declares nothing: the section stays closed, and the save stops on it.
-    pickVessel (*editor, 8);
+    celltest::pickVessel (*editor, 8);
     EXPECT_EQ (editor->getPosoda (1).id, 8);
     EXPECT_FALSE (panel.isSectionOpen (UrediZalog::declarationSection));
     EXPECT_EQ (editor->stanje.toString(), PosodaOps::getStanjePosode (read (8)));
@@ -162,7 +127,7 @@ TEST_F (WineStockWindows, TheEditorsVesselPickerBringsTheVesselsDeclarationAndAM
 
     // B is declared Sauvignon 2019 of grade 3 and holds wine: its declaration comes up, opened,
     // and a move into it keeps that declaration.
-    pickVessel (*editor, 6);
+    celltest::pickVessel (*editor, 6);
     EXPECT_EQ (editor->getPosoda (1).id, 6);
     EXPECT_TRUE (panel.isSectionOpen (UrediZalog::declarationSection));
     EXPECT_EQ (editor->getSorta (2).id, 3);
@@ -285,7 +250,7 @@ TEST_F (WineStockWindows, TheVintageRowTakesOnlyAYearAndTheSettingOnlyAfterASave
     };
     for (auto& c : cases)
     {
-        type (*form, "Letnik", c.typed);
+        wtest::typeIntoRow (*form, "Letnik", c.typed);
         EXPECT_EQ (form->letnik.toString(), c.shown) << "typed " << c.typed;
     }
 

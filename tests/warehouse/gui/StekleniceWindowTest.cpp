@@ -23,6 +23,8 @@ using namespace celltest;
 
 namespace
 {
+// The form's rows follow each other through asynchronous value changes.
+constexpr int kRowsSettle = 120;
 constexpr int kBottlingCode = 4;
 
 class StekleniceWindow : public CellarWindowFixture
@@ -65,25 +67,6 @@ protected:
         return w;
     }
 
-    /** Types the text into the row of that caption (a slider's value box or a text row) and leaves it with Return. */
-    static void type (juce::Component& content, const juce::String& caption, const juce::String& text)
-    {
-        auto* row = wtest::findChild<juce::PropertyComponent> (
-            content, [&caption] (juce::PropertyComponent& p) { return p.getName() == caption; });
-        ASSERT_NE (row, nullptr) << caption;
-        auto* label = wtest::findChild<juce::Label> (*row);
-        ASSERT_NE (label, nullptr) << caption;
-        label->showEditor();
-        auto* editor = label->getCurrentTextEditor();
-        ASSERT_NE (editor, nullptr) << caption;
-        editor->setText (text, true);
-        if (editor->isMultiLine())
-            label->hideEditor (false);
-        else
-            editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
-        wtest::pump (120);   // the rows follow each other through asynchronous value changes
-    }
-
     /** A window of its own, with the vessel and the batch handed over as their pickers do. */
     std::unique_ptr<Steklenice> form (int vessel, int batchId)
     {
@@ -112,24 +95,24 @@ TEST_F (StekleniceWindow, QuantityAndBottlesFollowEachOtherByTheBottle)
     EXPECT_DOUBLE_EQ (w->getBottlesRow().getSlider().getMaximum(), 1600);
     EXPECT_EQ (w->getBatchRow().getSerijaLetnik(), 2016);
 
-    type (*w, "Wine Quantity", "10");
+    wtest::typeIntoRow (*w, "Wine Quantity", "10", kRowsSettle);
     EXPECT_EQ (w->getBookedBottles(), 13);
     EXPECT_DOUBLE_EQ (w->getBookedQuantity(), 9.75);
     EXPECT_NEAR ((double) w->stevilo.getValue(), 13, 1e-3);
     EXPECT_NEAR ((double) w->kolicina.getValue(), 10, 1e-3) << "the quantity row keeps what was typed";
     EXPECT_NEAR (w->getQuantityRow().getSlider().getValue(), 10, 1e-3);
 
-    type (*w, "Number of bottles", "20");
+    wtest::typeIntoRow (*w, "Number of bottles", "20", kRowsSettle);
     EXPECT_NEAR ((double) w->kolicina.getValue(), 15, 1e-3);
     EXPECT_EQ (w->getBookedBottles(), 20);
 
     // A loss that leaves less room than the bottles need takes bottles off; back to 0 changes nothing.
-    type (*w, "Kalo", "1190");
+    wtest::typeIntoRow (*w, "Kalo", "1190", kRowsSettle);
     EXPECT_NEAR ((double) w->stevilo.getValue(), 13, 1e-3);
     EXPECT_DOUBLE_EQ (w->getQuantityRow().getSlider().getMaximum(), 10);
     EXPECT_DOUBLE_EQ (w->getBottlesRow().getSlider().getMaximum(), 13);
     const auto quantity = (double) w->kolicina.getValue();
-    type (*w, "Kalo", "0");
+    wtest::typeIntoRow (*w, "Kalo", "0", kRowsSettle);
     EXPECT_NEAR ((double) w->stevilo.getValue(), 13, 1e-3);
     EXPECT_NEAR ((double) w->kolicina.getValue(), quantity, 1e-3);
     EXPECT_DOUBLE_EQ (w->getQuantityRow().getSlider().getMaximum(), 10);
@@ -148,10 +131,10 @@ TEST_F (StekleniceWindow, ABatchWithoutABottleSizeActsAsNoBatch)
     auto w = form (6, 2);
     w->setSerijaIDN (batch (3), 1);   // a model of volume 0: nothing is divided by it
     wtest::pump (120);
-    type (*w, "Wine Quantity", "10");
+    wtest::typeIntoRow (*w, "Wine Quantity", "10", kRowsSettle);
     EXPECT_NEAR ((double) w->stevilo.getValue(), 0, 1e-3);
     EXPECT_EQ (w->getBookedBottles(), 0);
-    type (*w, "Number of bottles", "5");
+    wtest::typeIntoRow (*w, "Number of bottles", "5", kRowsSettle);
     EXPECT_EQ (w->getBookedBottles(), 5);
     EXPECT_NEAR ((double) w->kolicina.getValue(), 0, 1e-3);
     EXPECT_TRUE (std::isfinite (w->getBottlesRow().getSlider().getMaximum()));
@@ -177,9 +160,9 @@ TEST_F (StekleniceWindow, APickedBatchBringsItsArticlesPriceExceptThePlaceholder
     EXPECT_EQ ((int) w->ddv.getValue(), 3);
 
     // A typed price is cut after its second decimal; a negative one becomes 0.
-    type (*w, "Cena izdelka", "3.456");
+    wtest::typeIntoRow (*w, "Cena izdelka", "3.456", kRowsSettle);
     EXPECT_EQ (w->cena.toString(), "3.45");
-    type (*w, "Cena izdelka", "-2");
+    wtest::typeIntoRow (*w, "Cena izdelka", "-2", kRowsSettle);
     EXPECT_EQ (w->cena.toString(), "0.00");
 }
 
@@ -190,8 +173,8 @@ TEST_F (StekleniceWindow, ALossLeavingLessThanAHundredthEmptiesTheVessel)
     {
         ASSERT_TRUE (exec ("DELETE FROM zaloga WHERE posoda=5; INSERT INTO zaloga(vino,posoda,volumen) VALUES (8,5,10)"));
         auto w = form (5, 2);
-        type (*w, "Number of bottles", "13");
-        type (*w, "Kalo", c.loss);
+        wtest::typeIntoRow (*w, "Number of bottles", "13", kRowsSettle);
+        wtest::typeIntoRow (*w, "Kalo", c.loss, kRowsSettle);
         answers.then (1);   // the batch's article: add the bottles to it
         ASSERT_TRUE (w->okAction()) << c.loss << ": " << w->errorMessage;
         EXPECT_EQ (rows ("SELECT vino,printf('%.2f',volumen) FROM zaloga WHERE posoda=5"), c.left) << c.loss;
@@ -203,7 +186,7 @@ TEST_F (StekleniceWindow, ALossLeavingLessThanAHundredthEmptiesTheVessel)
 TEST_F (StekleniceWindow, TheBatchsArticleNeedsAYes)
 {
     auto w = form (6, 2);
-    type (*w, "Number of bottles", "8");
+    wtest::typeIntoRow (*w, "Number of bottles", "8", kRowsSettle);
     const auto before = vtest::dumpTables (file(), { "glavna", "artikel", "zaloga", "serija", "hramba", "steklenicenje" });
     answers.then (2);
     EXPECT_FALSE (w->okAction());
@@ -311,9 +294,9 @@ TEST_F (StekleniceFromTheBoard, BottlesThePickedVesselIntoThePickedBatchAndWareh
     EXPECT_EQ (bottling->getSkladisce().id, 1);
     EXPECT_EQ (bottling->getWarehouseRow().getButtonText(), "Skladisce");
 
-    type (*bottling, "Number of bottles", "40");
+    wtest::typeIntoRow (*bottling, "Number of bottles", "40", kRowsSettle);
     EXPECT_NEAR ((double) bottling->kolicina.getValue(), 30, 1e-3);
-    type (*bottling, "Opombe", "polnjenje A");
+    wtest::typeIntoRow (*bottling, "Opombe", "polnjenje A", kRowsSettle);
 
     // The picture with every section open, before OK closes the window.
     for (int s = 0; s <= Steklenice::analysisSection; ++s)
@@ -343,8 +326,8 @@ TEST_F (StekleniceWindow, AVesselChangedMeanwhileIsShownFreshAndNothingIsBooked)
     auto w = form (5, 3);
     w->setSerijaIDN (batch (2), 1);
     wtest::pump (120);
-    type (*w, "Number of bottles", "8");
-    type (*w, "Cena izdelka", "9.99");
+    wtest::typeIntoRow (*w, "Number of bottles", "8", kRowsSettle);
+    wtest::typeIntoRow (*w, "Cena izdelka", "9.99", kRowsSettle);
     ASSERT_TRUE (exec ("UPDATE zaloga SET volumen=12 WHERE posoda=5; UPDATE posoda SET cena=3.1, ddv=4 WHERE id=5"));
     const auto tables = juce::StringArray { "glavna", "artikel", "zaloga", "serija", "hramba", "kompozicija", "steklenicenje" };
     const auto before = vtest::dumpTables (file(), tables);
