@@ -23,3 +23,21 @@ std::optional<TipizacijaRecord> declarationFromSection (const SortaRecord& varie
     declaration.kvaliteta = grade;
     return declaration;
 }
+
+std::optional<TipizacijaRecord> declarationForVessel (bool sectionOpen, const SortaRecord& variety, const juce::String& vintage,
+                                                      int grade, const TipizacijaRecord& current, int otherVarieties,
+                                                      const char*& refusal)
+{
+    if (sectionOpen)
+        return declarationFromSection (variety, vintage, grade, current, refusal);
+    if (otherVarieties >= 1)
+    {
+        refusal = "Tipizacija ni izbrana";
+        return std::nullopt;
+    }
+    if (current.sorta.id == 1)
+        return current;
+    TipizacijaRecord none;
+    none.id = 1;
+    return none;
+}

@@ -86,24 +86,12 @@ bool TrgatevSave::save (SQLtoXml& db, const TrgatevForm& form, const WineOperati
         "WHERE zaloga.volumen>0 AND zaloga.posoda = " + juce::String (vessel.id) + " AND sorta.id!=" + juce::String (form.sorta.id));
 
     posoda changed = vessel;
-    if (form.declarationOpen)
-    {
-        const char* refusal = nullptr;
-        const auto declaration = declarationFromSection (form.tipSorta, form.tipLetnik, form.kvaliteta, vessel.tipizacija, refusal);
-        if (! declaration)
-            return refuse (error, refusal);
-        changed.tipizacija = *declaration;
-    }
-    else
-    {
-        if (otherVarieties >= 1)
-            return refuse (error, "Tipizacija ni izbrana", "WARNING: tipizacija id is " + juce::String (form.tipSorta.id));
-        if (vessel.tipizacija.sorta.id != 1)
-        {
-            changed.tipizacija = TipizacijaRecord();
-            changed.tipizacija.id = 1;
-        }
-    }
+    const char* refusal = nullptr;
+    const auto declaration = declarationForVessel (form.declarationOpen, form.tipSorta, form.tipLetnik, form.kvaliteta, vessel.tipizacija,
+                                                   otherVarieties, refusal);
+    if (! declaration)
+        return refuse (error, refusal, "WARNING: tipizacija id is " + juce::String (form.tipSorta.id));
+    changed.tipizacija = *declaration;
 
     vindoro::vlog (kMethod, "saving this trgatev labelklet:" + vessel.klet.ime + " idparcela:" + juce::String (form.parcela)
                                 + ", idsorta:" + juce::String (form.sorta.id) + " tipizacija:" + juce::String (form.tipSorta.id)

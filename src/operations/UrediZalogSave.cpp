@@ -96,25 +96,12 @@ bool UrediZalogSave::save (SQLtoXml& db, const UrediZalogForm& form, PosodaListe
         + " AND zaloga.vino!=" + juce::String (form.loaded.id));
 
     posoda changed = vessel;
-    const auto& current = vessel.tipizacija;
-    if (form.declarationOpen)
-    {
-        const char* refusal = nullptr;
-        const auto declaration = declarationFromSection (form.tipSorta, form.tipLetnik, form.kvaliteta, current, refusal);
-        if (! declaration)
-            return refuse (error, refusal);
-        changed.tipizacija = *declaration;
-    }
-    else
-    {
-        if (others >= 1)
-            return refuse (error, "Tipizacija ni izbrana", "WARNING: tipizacija id is " + juce::String (form.tipSorta.id));
-        if (current.sorta.id != 1)
-        {
-            changed.tipizacija = TipizacijaRecord();
-            changed.tipizacija.id = 1;
-        }
-    }
+    const char* refusal = nullptr;
+    const auto declaration = declarationForVessel (form.declarationOpen, form.tipSorta, form.tipLetnik, form.kvaliteta, vessel.tipizacija,
+                                                   others, refusal);
+    if (! declaration)
+        return refuse (error, refusal, "WARNING: tipizacija id is " + juce::String (form.tipSorta.id));
+    changed.tipizacija = *declaration;
 
     // A new identity rewrites the wine only while this vessel alone holds it and no other wine has
     // that identity; otherwise the litres go over to the wine of the new identity, so the other

@@ -66,25 +66,12 @@ bool VnosZalogSave::save (SQLtoXml& db, const VnosZalogForm& form, PosodaListene
         "WHERE zaloga.volumen>0 AND zaloga.posoda = " + juce::String (vessel.id) + " AND sorta.id!=" + juce::String (form.sorta.id));
 
     posoda changed = vessel;
-    const auto& current = vessel.tipizacija;
-    if (form.declarationOpen)
-    {
-        const char* refusal = nullptr;
-        const auto declaration = declarationFromSection (form.tipSorta, form.tipLetnik, form.kvaliteta, current, refusal);
-        if (! declaration)
-            return refuse (error, refusal);
-        changed.tipizacija = *declaration;
-    }
-    else
-    {
-        if (others >= 1)
-            return refuse (error, "Tipizacija ni izbrana", "WARNING: tipizacija id is " + juce::String (form.tipSorta.id));
-        if (current.sorta.id != 1)
-        {
-            changed.tipizacija = TipizacijaRecord();
-            changed.tipizacija.id = 1;
-        }
-    }
+    const char* refusal = nullptr;
+    const auto declaration = declarationForVessel (form.declarationOpen, form.tipSorta, form.tipLetnik, form.kvaliteta, vessel.tipizacija,
+                                                   others, refusal);
+    if (! declaration)
+        return refuse (error, refusal, "WARNING: tipizacija id is " + juce::String (form.tipSorta.id));
+    changed.tipizacija = *declaration;
 
     vindoro::vlog (kMethod, "saving VnosZalog labelklet:" + vessel.klet.ime + " idparcela:" + juce::String (parcela)
                                 + ", idsorta:" + juce::String (form.sorta.id) + " tipizacija:" + juce::String (form.tipSorta.id));
