@@ -34,13 +34,8 @@ SkladisceEditor::~SkladisceEditor()
 void SkladisceEditor::comboBoxChanged (juce::ComboBox* box)
 {
     savePositions();
-    if (box != &combo || combo.getSelectedId() <= 0)
-        return;
-    SkladisceRecord record;
-    record.id = combo.getSelectedId() - 1;
-    record.ime = combo.getText();
-    record.konsig.id = -1;
-    showPlan (record, this, true);
+    if (box == &combo)
+        showComboChoice (true);
 }
 
 void SkladisceEditor::resized()

@@ -130,6 +130,17 @@ void SkladisceGUI::showPlan (SkladisceRecord record, juce::Component* listener, 
     scrollToFocused (viewport);
 }
 
+void SkladisceGUI::showComboChoice (bool editable)
+{
+    if (combo.getSelectedId() <= 0)
+        return;
+    SkladisceRecord record;
+    record.id = combo.getSelectedId() - 1;
+    record.ime = combo.getText();
+    record.konsig.id = -1;
+    showPlan (record, this, editable);
+}
+
 void SkladisceGUI::closeSkladisce (bool saveView)
 {
     if (canvas == nullptr)

@@ -84,6 +84,8 @@ protected:
     /** Shows the warehouse as its windows do: load it, set the edit mode, make the tiles and
         bring the current tile into view. */
     void showPlan (SkladisceRecord record, juce::Component* listener, bool editable);
+    /** Shows the plan of the warehouse chosen in the combo, if one is, with this window listening. */
+    void showComboChoice (bool editable);
     /** Makes button 1 to 4 (the editor's); the base places them nowhere. */
     void makeButtons (const juce::StringArray& captions);
     /** Enables the buttons for the current state. */

@@ -32,13 +32,8 @@ void SkladisceViewer::resized()
 void SkladisceViewer::comboBoxChanged (juce::ComboBox* box)
 {
     savePositions();
-    if (box != &combo || combo.getSelectedId() <= 0)
-        return;
-    SkladisceRecord record;
-    record.id = combo.getSelectedId() - 1;
-    record.ime = combo.getText();
-    record.konsig.id = -1;
-    showPlan (record, this, false);
+    if (box == &combo)
+        showComboChoice (false);
 }
 
 void SkladisceViewer::changeListenerCallback (juce::ChangeBroadcaster* source)
