@@ -36,15 +36,7 @@ protected:
 
     KletEditor* openFromBoard()
     {
-        int index = -1;
-        for (int i = 0; i < board->getNumButtons(); ++i)
-            if (board->getButton (i)->getButtonText() == "Kleti")
-                index = i;
-        if (index < 0 || ! board->getButton (index)->isEnabled())
-            return nullptr;
-        board->getButton (index)->triggerClick();
-        wtest::pump (150);
-        window = dynamic_cast<VindorWindow*> (board->getOpenWindow (index));
+        window = wtest::openFromBoard (*board, "Kleti");
         return window != nullptr ? dynamic_cast<KletEditor*> (window->getAction()) : nullptr;
     }
 

@@ -40,13 +40,7 @@ protected:
         PartnersDb::TearDown();
     }
 
-    int boardIndex (const juce::String& label)
-    {
-        for (int i = 0; i < board->getNumButtons(); ++i)
-            if (board->getButton (i)->getButtonText() == label)
-                return i;
-        return -1;
-    }
+    int boardIndex (const juce::String& label) { return wtest::boardButtonIndex (*board, label); }
 
     template <typename Row>
     static Row* rowCaptioned (juce::Component& form, const juce::String& caption)

@@ -39,15 +39,7 @@ protected:
 
     SkladisceEditor* openFromBoard()
     {
-        int index = -1;
-        for (int i = 0; i < board->getNumButtons(); ++i)
-            if (board->getButton (i)->getButtonText() == "Zaloga")
-                index = i;
-        if (index < 0)
-            return nullptr;
-        board->getButton (index)->triggerClick();
-        wtest::pump (200);
-        window = dynamic_cast<VindorWindow*> (board->getOpenWindow (index));
+        window = wtest::openFromBoard (*board, "Zaloga", 200);
         return window != nullptr ? dynamic_cast<SkladisceEditor*> (window->getAction()) : nullptr;
     }
 

@@ -45,15 +45,8 @@ protected:
     template <typename Content>
     Content* openFromBoard (const juce::String& label)
     {
-        index = -1;
-        for (int i = 0; i < board->getNumButtons(); ++i)
-            if (board->getButton (i)->getButtonText() == label)
-                index = i;
-        if (index < 0 || ! board->getButton (index)->isEnabled())
-            return nullptr;
-        board->getButton (index)->triggerClick();
-        wtest::pump (150);
-        window = dynamic_cast<VindorWindow*> (board->getOpenWindow (index));
+        index = wtest::boardButtonIndex (*board, label);
+        window = wtest::openFromBoard (*board, label);
         return window != nullptr ? dynamic_cast<Content*> (window->getAction()) : nullptr;
     }
 

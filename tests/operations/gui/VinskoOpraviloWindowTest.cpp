@@ -35,15 +35,7 @@ protected:
 
     VinskoOpravilo* openFromBoard()
     {
-        int index = -1;
-        for (int i = 0; i < board->getNumButtons(); ++i)
-            if (board->getButton (i)->getButtonText() == "Opravilo")
-                index = i;
-        if (index < 0 || ! board->getButton (index)->isEnabled())
-            return nullptr;
-        board->getButton (index)->triggerClick();
-        wtest::pump (150);
-        window = dynamic_cast<VindorWindow*> (board->getOpenWindow (index));
+        window = wtest::openFromBoard (*board, "Opravilo");
         return window != nullptr ? dynamic_cast<VinskoOpravilo*> (window->getAction()) : nullptr;
     }
 

@@ -305,15 +305,7 @@ TEST_F (ReportsWindow, HarvestDeclarationFromTheBoardByClicks)
     vindoro::wireBoardWindows();
     auto board = std::make_unique<MainContentComponent>();
     board->removeIntroScreen();
-    int index = -1;
-    for (int i = 0; i < board->getNumButtons(); ++i)
-        if (board->getButton (i)->getButtonText() == TRANS ("Porocila"))
-            index = i;
-    ASSERT_GE (index, 0);
-    ASSERT_TRUE (board->getButton (index)->isEnabled());
-    board->getButton (index)->triggerClick();
-    wtest::pump (150);
-    auto* window = dynamic_cast<VindorWindow*> (board->getOpenWindow (index));
+    auto* window = wtest::openFromBoard (*board, TRANS ("Porocila"));
     ASSERT_NE (window, nullptr);
     auto* reports = dynamic_cast<Porocilo*> (window->getAction());
     ASSERT_NE (reports, nullptr);

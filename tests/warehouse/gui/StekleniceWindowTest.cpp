@@ -225,15 +225,8 @@ protected:
 
 TEST_F (StekleniceFromTheBoard, BottlesThePickedVesselIntoThePickedBatchAndWarehouse)
 {
-    int index = -1;
-    for (int i = 0; i < board->getNumButtons(); ++i)
-        if (board->getButton (i)->getButtonText() == "Steklenice")
-            index = i;
-    ASSERT_GE (index, 0);
-    ASSERT_TRUE (board->getButton (index)->isEnabled());
-    board->getButton (index)->triggerClick();
-    wtest::pump (150);
-    auto* window = dynamic_cast<VindorWindow*> (board->getOpenWindow (index));
+    const int index = wtest::boardButtonIndex (*board, "Steklenice");
+    auto* window = wtest::openFromBoard (*board, "Steklenice");
     ASSERT_NE (window, nullptr);
     EXPECT_EQ (window->getTitle(), "Steklenice");
     auto* bottling = dynamic_cast<Steklenice*> (window->getAction());
