@@ -25,9 +25,7 @@ protected:
     void SetUp() override
     {
         PartnersDb::SetUp();
-        vindoro::wireBoardWindows();
-        board = std::make_unique<MainContentComponent>();
-        board->removeIntroScreen();
+        board = wtest::openWiredBoard();
     }
 
     void TearDown() override

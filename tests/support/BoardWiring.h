@@ -2,9 +2,10 @@
 // Tests that wire the program's windows to the main board take every one of them off again
 // afterwards, whichever windows the wiring brings, so a later test in the same process finds the
 // board as a start without wiring leaves it.
+#include "app/BoardWindows.h"
 #include "app/MainContentComponent.h"
 #include "frame/VindorWindow.h"
-#include "support/WidgetTestSupport.h"
+#include "support/WindowTestParts.h"
 
 namespace wtest
 {
@@ -12,6 +13,24 @@ inline void unwireBoard()
 {
     for (const auto& entry : MainContentComponent::boardEntries())
         MainContentComponent::setLauncher (entry.code, nullptr);
+}
+
+/** The main board as the program shows it after start-up, with the program's windows wired to
+    its buttons. */
+inline std::unique_ptr<MainContentComponent> openWiredBoard()
+{
+    vindoro::wireBoardWindows();
+    auto board = std::make_unique<MainContentComponent>();
+    board->removeIntroScreen();
+    return board;
+}
+
+/** Closes every window the board opened, the board itself, and takes the wiring off. */
+inline void closeWiredBoard (std::unique_ptr<MainContentComponent>& board)
+{
+    closeOpenWindows();
+    board.reset();
+    unwireBoard();
 }
 
 /** The place of the board's button with that text, or -1. */

@@ -20,16 +20,12 @@ protected:
     void SetUp() override
     {
         CellarWindowFixture::SetUp();
-        vindoro::wireBoardWindows();
-        board = std::make_unique<MainContentComponent>();
-        board->removeIntroScreen();
+        board = wtest::openWiredBoard();
     }
 
     void TearDown() override
     {
-        wtest::closeOpenWindows();
-        board.reset();
-        wtest::unwireBoard();
+        wtest::closeWiredBoard (board);
         CellarWindowFixture::TearDown();
     }
 

@@ -302,9 +302,7 @@ TEST_F (ReportsWindow, ExportGoesToTheTextOrAsksAboutTheGroup)
 
 TEST_F (ReportsWindow, HarvestDeclarationFromTheBoardByClicks)
 {
-    vindoro::wireBoardWindows();
-    auto board = std::make_unique<MainContentComponent>();
-    board->removeIntroScreen();
+    auto board = wtest::openWiredBoard();
     auto* window = wtest::openFromBoard (*board, TRANS ("Porocila"));
     ASSERT_NE (window, nullptr);
     auto* reports = dynamic_cast<Porocilo*> (window->getAction());
@@ -349,9 +347,7 @@ TEST_F (ReportsWindow, HarvestDeclarationFromTheBoardByClicks)
         EXPECT_EQ (pages.size(), 5);
     }
 
-    wtest::closeOpenWindows();
-    board.reset();
-    wtest::unwireBoard();
+    wtest::closeWiredBoard (board);
 }
 
 TEST (ReportProgressRun, ACancelAtOnceEndsTheRunUnsuccessfully)
